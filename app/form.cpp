@@ -1,0 +1,197 @@
+#include "app/form.h"
+
+#include "app/eventboundary.h"
+#include "app/msgbox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace tillora {
+
+int twipsToPixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QFont formFont(bool bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QString accessibleNameFromCaption(QString caption)
+{
+    caption.remove(u'&');
+    while (!caption.isEmpty() && (caption.back().isSpace() || caption.back() == u':' || caption.back() == u'\u00a3'))
+        caption.chop(1);
+    return caption;
+}
+
+namespace {
+
+Qt::Alignment alignmentOf(unsigned flags)
+{
+    if (flags & ControlFlag::AlignCenter)
+        return Qt::AlignHCenter;
+    if (flags & ControlFlag::AlignRight)
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+QWidget* createControl(ControlKind kind, const QString& caption, unsigned flags, QWidget* parent)
+{
+    switch (kind) {
+    case ControlKind::Frame:
+        return new QGroupBox(caption, parent);
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(caption);
+        label->setAlignment(alignmentOf(flags) | Qt::AlignTop);
+        label->setWordWrap(flags & ControlFlag::WordWrap);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(caption, parent);
+        box->setAlignment(alignmentOf(flags) | Qt::AlignVCenter);
+        box->setReadOnly(flags & ControlFlag::ReadOnly);
+        return box;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::DropDown:
+        return new QComboBox(parent);
+    case ControlKind::Picture: {
+        auto* picture = new QLabel(parent);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setFocusPolicy(Qt::StrongFocus);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind != ControlKind::Frame && kind != ControlKind::Label;
+}
+
+struct Placed {
+    QWidget* widget;
+    const ControlSpec* spec;
+    int index; // -1 for a single control
+};
+
+QString memberName(const ControlSpec& spec, int index)
+{
+    const QString name = QString::fromUtf8(spec.name);
+    return index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(index);
+}
+
+QString captionOf(const ControlSpec& spec, int index)
+{
+    if (index >= 0 && spec.captions)
+        return QString::fromUtf8(spec.captions[index]);
+    QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
+    return index >= 0 && caption.contains(QLatin1String("%1")) ? caption.arg(index + 1) : caption;
+}
+
+} // namespace
+
+Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls)
+{
+    setObjectName(QString::fromUtf8(spec.name));
+    setWindowTitle(QString::fromUtf8(spec.title));
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (spec.buttons == TitleButtons::MinimiseAndClose)
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+    setFixedSize(twipsToPixels(spec.width), twipsToPixels(spec.height));
+    setFont(formFont());
+    if (spec.icon)
+        setWindowIcon(QIcon(QStringLiteral(":/tillora/icon-16.png")));
+    build(controls);
+}
+
+void Form::build(std::span<const ControlSpec> controls)
+{
+    std::vector<Placed> placed;
+    for (const ControlSpec& spec : controls) {
+        QWidget* parent = spec.container ? control<QWidget>(QString::fromUtf8(spec.container)) : this;
+        const int members = spec.count > 0 ? spec.count : 1;
+        for (int m = 0; m < members; ++m) {
+            const int index = spec.count > 0 ? m : -1;
+            QWidget* widget = createControl(spec.kind, captionOf(spec, index), spec.flags, parent);
+            widget->setObjectName(memberName(spec, index));
+            // Set on every control so that a bold frame does not hand its weight down.
+            widget->setFont(formFont(spec.flags & ControlFlag::Bold));
+            widget->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top + m * spec.stepTop),
+                                twipsToPixels(spec.width), twipsToPixels(spec.height));
+            placed.push_back({widget, &spec, index});
+        }
+    }
+    for (const Placed& p : placed) {
+        if (!p.spec->labelledBy)
+            continue;
+        const QString labelName = p.index < 0 ? QString::fromUtf8(p.spec->labelledBy)
+                                              : QStringLiteral("%1_%2").arg(QString::fromUtf8(p.spec->labelledBy)).arg(p.index);
+        auto* label = findChild<QWidget*>(labelName);
+        const QString caption = qobject_cast<QLabel*>(label) ? static_cast<QLabel*>(label)->text()
+                              : qobject_cast<QGroupBox*>(label) ? static_cast<QGroupBox*>(label)->title()
+                                                                 : QString();
+        p.widget->setAccessibleName(accessibleNameFromCaption(caption));
+    }
+
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const Placed& p : placed) {
+        if (takesFocus(p.spec->kind))
+            focusable.emplace_back(p.spec->tabIndex + std::max(p.index, 0), p.widget);
+    }
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty())
+        focusable.front().second->setFocus();
+}
+
+void Form::load()
+{
+    runEvent([this] { Form_Load(); });
+}
+
+void Form::showRuntimeError(const RuntimeError& error)
+{
+    msgBox(this, error.message(), MsgStyle::OkOnly | MsgStyle::Exclamation, windowTitle());
+}
+
+void Form::runEvent(const std::function<void()>& procedure)
+{
+    tillora::runEvent(procedure, [this](const RuntimeError& error) { showRuntimeError(error); });
+}
+
+void endProgram()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->hide();
+        window->deleteLater();
+    }
+    QCoreApplication::exit(0);
+}
+
+} // namespace tillora

@@ -1,0 +1,18 @@
+# Sourced by the set-up scripts: installs the Debian packages that are missing.
+# Usage: need_packages pkg...
+need_packages() {
+    missing=""
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing="$missing $pkg"
+    done
+    [ -z "$missing" ] && return 0
+    as_root=""
+    [ "$(id -u)" -ne 0 ] && as_root="sudo"
+    echo "Installing:$missing"
+    $as_root apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq $missing >/dev/null
+}
+
+# What building and running the program needs.
+RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation"

@@ -1,0 +1,253 @@
+#include "app/eventboundary.h"
+#include "app/form.h"
+#include "app/msgbox.h"
+#include "app/runtimeerror.h"
+#include "support/modal.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <limits>
+
+using namespace tillora;
+
+namespace {
+
+const char* const shelfCaptions[] = {"Shelf one :", "Shelf two \u00a3"};
+
+const ControlSpec sampleControls[] = {
+    {"Frame1", ControlKind::Frame, nullptr, "Stock", 120, 120, 3000, 1500, 5, ControlFlag::Bold},
+    {"lblShelf", ControlKind::Label, "Frame1", nullptr, 120, 240, 1200, 255, 9, ControlFlag::AlignRight,
+     nullptr, 2, 480, shelfCaptions},
+    {"txtShelf", ControlKind::TextBox, "Frame1", "0", 1440, 240, 975, 285, 3, 0, "lblShelf", 2, 480},
+    {"cmdGo", ControlKind::Button, nullptr, "Go", 120, 1800, 1500, 375, 1},
+    {"txtNote", ControlKind::TextBox, nullptr, "", 1800, 1800, 1500, 285, 2, ControlFlag::ReadOnly},
+};
+
+class SampleForm : public Form {
+public:
+    SampleForm() : Form({"frmSample", "Sample", 3600, 2400, TitleButtons::Close, false}, sampleControls) {}
+    int loads = 0;
+    void raiseInEvent(const RuntimeError& error)
+    {
+        runEvent([&] { throw error; });
+    }
+
+protected:
+    void Form_Load() override { ++loads; }
+};
+
+} // namespace
+
+class TestRuntime : public QObject {
+    Q_OBJECT
+private slots:
+    void floatingPointFaults_data();
+    void floatingPointFaults();
+    void eventBoundaryCatchesEverything();
+    void messageBox_data();
+    void messageBox();
+    void layoutFromTable();
+    void boldFrameDoesNotLeak();
+    void tabOrderAndFocus();
+    void runtimeErrorShowsWarning();
+    void singleInstance();
+    void endProgramClosesEveryWindow();
+};
+
+void TestRuntime::floatingPointFaults_data()
+{
+    QTest::addColumn<int>("operation"); // 0 add, 1 subtract, 2 multiply, 3 divide
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<int>("kind"); // -1: no fault
+
+    const double max = std::numeric_limits<double>::max();
+    QTest::newRow("add") << 0 << 1.5 << 2.0 << -1;
+    QTest::newRow("add overflow") << 0 << max << max << int(RuntimeError::Kind::Overflow);
+    QTest::newRow("subtract overflow") << 1 << -max << max << int(RuntimeError::Kind::Overflow);
+    QTest::newRow("multiply overflow") << 2 << max << 10.0 << int(RuntimeError::Kind::Overflow);
+    QTest::newRow("divide") << 3 << 117.5 << 1.175 << -1;
+    QTest::newRow("divide by zero") << 3 << 100.0 << 0.0 << int(RuntimeError::Kind::DivisionByZero);
+    QTest::newRow("zero by zero") << 3 << 0.0 << 0.0 << int(RuntimeError::Kind::InvalidOperation);
+    QTest::newRow("divide overflow") << 3 << max << 0.5 << int(RuntimeError::Kind::Overflow);
+    QTest::newRow("inf times zero") << 2 << std::numeric_limits<double>::infinity() << 0.0
+                                    << int(RuntimeError::Kind::InvalidOperation);
+}
+
+void TestRuntime::floatingPointFaults()
+{
+    QFETCH(int, operation);
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(int, kind);
+    auto compute = [&] {
+        switch (operation) {
+        case 0: return fp::add(a, b);
+        case 1: return fp::subtract(a, b);
+        case 2: return fp::multiply(a, b);
+        default: return fp::divide(a, b);
+        }
+    };
+    try {
+        const double result = compute();
+        QCOMPARE(kind, -1);
+        QVERIFY(std::isfinite(result));
+    } catch (const RuntimeError& error) {
+        QCOMPARE(int(error.kind()), kind);
+        QVERIFY(error.isFloatingPointFault());
+    }
+}
+
+void TestRuntime::eventBoundaryCatchesEverything()
+{
+    QStringList seen;
+    const ErrorHandler record = [&](const RuntimeError& e) { seen << e.message(); };
+    runEvent([] { throw RuntimeError(RuntimeError::Kind::TypeMismatch, QStringLiteral("bad")); }, record);
+    runEvent([] { throw std::out_of_range("index"); }, record);
+    runEvent([] { throw 42; }, record);
+    runEvent([] {}, record);
+    // A handler that itself fails must not let the exception out either.
+    runEvent([] { throw RuntimeError(RuntimeError::Kind::Overflow, QStringLiteral("x")); },
+             [](const RuntimeError&) { throw std::runtime_error("handler"); });
+    QCOMPARE(seen.size(), 3);
+    QCOMPARE(seen.at(0), QStringLiteral("bad"));
+    QCOMPARE(seen.at(1), QStringLiteral("index"));
+}
+
+void TestRuntime::messageBox_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QString>("press"); // empty: Esc
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("defaultButton");
+
+    QTest::newRow("36 yes") << 36 << "&Yes" << 6 << int(QMessageBox::Question) << "&Yes";
+    QTest::newRow("36 no") << 36 << "&No" << 7 << int(QMessageBox::Question) << "&Yes";
+    QTest::newRow("36 esc") << 36 << "" << 7 << int(QMessageBox::Question) << "&Yes";
+    QTest::newRow("65 ok") << 65 << "OK" << 1 << int(QMessageBox::Information) << "OK";
+    QTest::newRow("65 cancel") << 65 << "Cancel" << 2 << int(QMessageBox::Information) << "OK";
+    QTest::newRow("65 esc") << 65 << "" << 2 << int(QMessageBox::Information) << "OK";
+    QTest::newRow("48 ok") << 48 << "OK" << 1 << int(QMessageBox::Warning) << "OK";
+    QTest::newRow("36+256 default no") << 36 + 256 << "&No" << 7 << int(QMessageBox::Question) << "&No";
+}
+
+void TestRuntime::messageBox()
+{
+    QFETCH(int, style);
+    QFETCH(QString, press);
+    QFETCH(int, answer);
+    QFETCH(int, icon);
+    QFETCH(QString, defaultButton);
+    test::SeenBox seen;
+    test::whenModalOpens([&](QWidget* box) {
+        seen = test::describe(box);
+        if (press.isEmpty())
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            test::pressButton(box, press);
+    });
+    const QString prompt = QStringLiteral("First line\r\nSecond line");
+    QCOMPARE(msgBox(nullptr, prompt, style, QStringLiteral("Please Confirm")), answer);
+    QCOMPARE(seen.title, QStringLiteral("Please Confirm"));
+    QCOMPARE(seen.text, prompt);
+    QCOMPARE(seen.icon, icon);
+    QCOMPARE(seen.defaultButton, defaultButton);
+}
+
+void TestRuntime::layoutFromTable()
+{
+    SampleForm form;
+    QCOMPARE(form.size(), QSize(240, 160));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
+
+    auto* second = form.findChild<QLineEdit*>(QStringLiteral("txtShelf_1"));
+    QVERIFY(second);
+    QCOMPARE(second->parentWidget()->objectName(), QStringLiteral("Frame1"));
+    QCOMPARE(second->geometry(), QRect(96, 48, 65, 19));
+    QCOMPARE(second->text(), QStringLiteral("0"));
+    QCOMPARE(second->accessibleName(), QStringLiteral("Shelf two"));
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtShelf_0"))->accessibleName(), QStringLiteral("Shelf one"));
+
+    auto* label = form.findChild<QLabel*>(QStringLiteral("lblShelf_1"));
+    QCOMPARE(label->text(), QStringLiteral("Shelf two \u00a3"));
+    QVERIFY(label->alignment() & Qt::AlignRight);
+    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtNote"))->isReadOnly());
+}
+
+void TestRuntime::boldFrameDoesNotLeak()
+{
+    SampleForm form;
+    QVERIFY(form.findChild<QGroupBox*>(QStringLiteral("Frame1"))->font().bold());
+    QVERIFY(!form.findChild<QLabel*>(QStringLiteral("lblShelf_0"))->font().bold());
+    QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("txtShelf_0"))->font().bold());
+}
+
+void TestRuntime::tabOrderAndFocus()
+{
+    SampleForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, QStringList({"cmdGo", "txtNote", "txtShelf_0", "txtShelf_1", "cmdGo"}));
+}
+
+void TestRuntime::runtimeErrorShowsWarning()
+{
+    SampleForm form;
+    test::SeenBox seen;
+    test::answerNextBox(QStringLiteral("OK"), &seen);
+    form.raiseInEvent(RuntimeError(RuntimeError::Kind::DivisionByZero, QStringLiteral("The calculation divides by zero.")));
+    QCOMPARE(seen.text, QStringLiteral("The calculation divides by zero."));
+    QCOMPARE(seen.icon, int(QMessageBox::Warning));
+}
+
+void TestRuntime::singleInstance()
+{
+    WindowSlot<SampleForm> slot;
+    SampleForm& first = slot.show();
+    QCOMPARE(first.loads, 1);
+    first.findChild<QLineEdit*>(QStringLiteral("txtShelf_0"))->setText(QStringLiteral("12"));
+    SampleForm& again = slot.show();
+    QCOMPARE(&again, &first);
+    QCOMPARE(again.loads, 1);
+    QCOMPARE(again.findChild<QLineEdit*>(QStringLiteral("txtShelf_0"))->text(), QStringLiteral("12"));
+
+    first.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!slot.get());
+    SampleForm& fresh = slot.show();
+    QCOMPARE(fresh.loads, 1);
+    QCOMPARE(fresh.findChild<QLineEdit*>(QStringLiteral("txtShelf_0"))->text(), QStringLiteral("0"));
+    fresh.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void TestRuntime::endProgramClosesEveryWindow()
+{
+    WindowSlot<SampleForm> one;
+    auto* other = new SampleForm;
+    one.show();
+    other->show();
+    endProgram();
+    QVERIFY(!one.get() || !one.get()->isVisible());
+    QVERIFY(!other->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!one.get());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty() || std::none_of(QApplication::topLevelWidgets().cbegin(),
+        QApplication::topLevelWidgets().cend(), [](QWidget* w) { return w->isVisible(); }));
+}
+
+QTEST_MAIN(TestRuntime)
+#include "tst_runtime.moc"

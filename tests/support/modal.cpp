@@ -1,0 +1,71 @@
+#include "support/modal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+namespace tillora::test {
+
+void whenModalOpens(std::function<void(QWidget*)> answer)
+{
+    auto* timer = new QTimer(qApp);
+    auto started = std::make_shared<int>(0);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, started] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (++*started > 2000) { // 10 s: the box never came
+                qWarning("whenModalOpens: no modal window opened");
+                timer->deleteLater();
+                timer->stop();
+            }
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        answer(modal);
+    });
+    timer->start();
+}
+
+void pressButton(QWidget* box, const QString& text)
+{
+    for (QAbstractButton* button : box->findChildren<QAbstractButton*>()) {
+        if (button->text() == text) {
+            button->click();
+            return;
+        }
+    }
+    qWarning("pressButton: no button %s", qPrintable(text));
+}
+
+SeenBox describe(QWidget* widget)
+{
+    SeenBox seen;
+    seen.title = widget->windowTitle();
+    if (auto* box = qobject_cast<QMessageBox*>(widget)) {
+        seen.text = box->text();
+        seen.icon = box->icon();
+        if (box->defaultButton())
+            seen.defaultButton = box->defaultButton()->text();
+        for (QAbstractButton* button : box->buttons())
+            seen.buttons << button->text();
+        seen.buttons.sort();
+    }
+    return seen;
+}
+
+void answerNextBox(const QString& buttonText, SeenBox* seen)
+{
+    whenModalOpens([buttonText, seen](QWidget* box) {
+        if (seen)
+            *seen = describe(box);
+        pressButton(box, buttonText);
+    });
+}
+
+} // namespace tillora::test
