@@ -23,7 +23,7 @@ for name in Maintainer Section Description Homepage; do
 done
 
 # "pkg (>= v), other" -> one package name a line
-names() { echo "$1" | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | grep .; }
+names() { echo "$1" | tr ',|' '\n\n' | sed 's/(.*)//; s/ //g' | grep . || true; }
 depends=$(names "$(field Depends)")
 has() { echo "$1" | grep -qx "$2"; }
 for lib in libc6 libqt6core6 libqt6gui6 libqt6widgets6; do
