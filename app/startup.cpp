@@ -29,12 +29,15 @@ bool displayAvailable()
 int run(int argc, char** argv)
 {
     if (!displayAvailable()) {
-        std::fputs("Tillora needs a display; without one, start it as: xvfb-run -a ./build/tillora\n", stderr);
+        std::fprintf(stderr, "Tillora needs a display; without one, start it as: xvfb-run -a %s\n",
+                     argc > 0 ? argv[0] : "tillora");
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tillora"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.3"));
+    // Lets the desktop match the windows to the menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tillora.Tillora"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     adoptSystemRegion();
 
