@@ -25,7 +25,9 @@ QFont formFont(bool bold)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    // Liberation Sans runs wider than the classic dialog font: at 11 px the
+    // till's longest captions ("Number of £50 notes :") overrun their labels.
+    font.setPixelSize(10);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
 }
