@@ -126,7 +126,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls)
     setFixedSize(twipsToPixels(spec.width), twipsToPixels(spec.height));
     setFont(formFont());
     if (spec.icon)
-        setWindowIcon(QIcon(QStringLiteral(":/tillora/icon-16.png")));
+        setWindowIcon(QIcon(QStringLiteral(":/tillora/tillora-16.png")));
     build(controls);
 }
 

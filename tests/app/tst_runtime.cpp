@@ -54,6 +54,7 @@ private slots:
     void messageBox();
     void layoutFromTable();
     void boldFrameDoesNotLeak();
+    void windowIconFromResources();
     void tabOrderAndFocus();
     void runtimeErrorShowsWarning();
     void singleInstance();
@@ -247,6 +248,17 @@ void TestRuntime::endProgramClosesEveryWindow()
     QVERIFY(!one.get());
     QVERIFY(QApplication::topLevelWidgets().isEmpty() || std::none_of(QApplication::topLevelWidgets().cbegin(),
         QApplication::topLevelWidgets().cend(), [](QWidget* w) { return w->isVisible(); }));
+}
+
+void TestRuntime::windowIconFromResources()
+{
+    class IconForm : public Form {
+    public:
+        IconForm() : Form({"frmIcon", "Icon", 3600, 2400, TitleButtons::Close, true}, sampleControls) {}
+    };
+    IconForm form;
+    QVERIFY(!form.windowIcon().isNull());
+    QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
 }
 
 QTEST_MAIN(TestRuntime)
