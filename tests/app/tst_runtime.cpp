@@ -55,6 +55,7 @@ private slots:
     void layoutFromTable();
     void boldFrameDoesNotLeak();
     void windowIconFromResources();
+    void frameLineRunsThroughTitle();
     void tabOrderAndFocus();
     void runtimeErrorShowsWarning();
     void singleInstance();
@@ -189,6 +190,24 @@ void TestRuntime::boldFrameDoesNotLeak()
     QVERIFY(form.findChild<QGroupBox*>(QStringLiteral("Frame1"))->font().bold());
     QVERIFY(!form.findChild<QLabel*>(QStringLiteral("lblShelf_0"))->font().bold());
     QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("txtShelf_0"))->font().bold());
+}
+
+void TestRuntime::frameLineRunsThroughTitle()
+{
+    SampleForm form;
+    auto* frame = form.findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    const QImage picture = frame->grab().toImage();
+    const QRect title = frameTitleRect(*frame);
+    const QColor background = frame->palette().color(QPalette::Window);
+    const int line = title.height() / 2;
+    QVERIFY(frame->rect().contains(title));
+    // Drawn left and right of the title, not across it, and above the
+    // controls placed 16 px down.
+    QVERIFY(line < 16);
+    QVERIFY(picture.pixelColor(title.left() - 2, line) != background);
+    QVERIFY(picture.pixelColor(title.right() + 3, line) != background);
+    QCOMPARE(picture.pixelColor(title.left() + 1, line), background);
+    QCOMPARE(picture.pixelColor(frame->width() / 2, line + 3), background);
 }
 
 void TestRuntime::tabOrderAndFocus()
