@@ -48,15 +48,8 @@ Caption captionOf(QWidget* w)
     if (auto* label = qobject_cast<QLabel*>(w))
         return {label->contentsRect(), label->text(),
                 int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
-    if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-        QStyleOptionGroupBox option;
-        option.initFrom(frame);
-        option.text = frame->title();
-        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
-        const QRect label = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
-                                                           QStyle::SC_GroupBoxLabel, frame);
-        return {label.intersected(frame->rect()), frame->title(), Qt::AlignLeft};
-    }
+    if (auto* frame = qobject_cast<QGroupBox*>(w))
+        return {frameTitleRect(*frame).intersected(frame->rect()), frame->title(), Qt::AlignCenter};
     if (auto* button = qobject_cast<QPushButton*>(w)) {
         QStyleOptionButton option;
         option.initFrom(button);
