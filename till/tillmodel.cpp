@@ -25,7 +25,7 @@ struct Blamed {
 
 QString countBox(int row) { return QStringLiteral("txtTill_%1").arg(row); }
 QString chequeBox(int row) { return QStringLiteral("txtChequeAmt_%1").arg(row); }
-const QString floatBox = QStringLiteral("txtFloat");
+QString floatBox() { return QStringLiteral("txtFloat"); }
 
 // Runs one step of the calculation, blaming `box` if it faults.
 template <typename Step>
@@ -95,7 +95,7 @@ Readings readEntries(const TillEntries& entries, const QLocale& region)
     for (int j = 0; j < chequeRows; ++j)
         r.cheques[j] = read(entries.cheques[j], chequeBox(j), region, r.faults);
     r.floatEmpty = entries.floatAmount.trimmed().isEmpty();
-    r.floatAmount = read(entries.floatAmount, floatBox, region, r.faults);
+    r.floatAmount = read(entries.floatAmount, floatBox(), region, r.faults);
     return r;
 }
 
