@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPainter>
 
 #include <algorithm>
 #include <vector>
@@ -25,9 +26,17 @@ QFont formFont(bool bold)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    // Liberation Sans runs wider than the classic dialog font: at 11 px the
+    // till's longest captions ("Number of £50 notes :") overrun their labels.
+    font.setPixelSize(10);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
+}
+
+QRect frameTitleRect(const QGroupBox& frame)
+{
+    const QSize text = QFontMetrics(frame.font()).boundingRect(QRect(), Qt::AlignLeft, frame.title()).size();
+    return {6, 0, text.width() + 4, text.height()};
 }
 
 QString accessibleNameFromCaption(QString caption)
@@ -39,6 +48,32 @@ QString accessibleNameFromCaption(QString caption)
 }
 
 namespace {
+
+// A frame whose line runs through the middle of its title, as the layout
+// tables assume: controls placed 16 px down then sit clear inside it.
+// (Fusion would draw the line below the title, through the first row.)
+class Frame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QRect caption = frameTitleRect(*this);
+        painter.save();
+        painter.setClipRegion(QRegion(rect()).subtracted(caption));
+        painter.setRenderHint(QPainter::Antialiasing);
+        // The outline shade Fusion gives its own frames.
+        painter.setPen(palette().color(QPalette::Window).darker(140));
+        painter.drawRoundedRect(QRectF(rect().adjusted(0, caption.height() / 2, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5),
+                                2, 2);
+        painter.restore();
+        painter.setFont(font());
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+};
 
 Qt::Alignment alignmentOf(unsigned flags)
 {
@@ -53,7 +88,7 @@ QWidget* createControl(ControlKind kind, const QString& caption, unsigned flags,
 {
     switch (kind) {
     case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
+        return new Frame(caption, parent);
     case ControlKind::Label: {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
@@ -124,7 +159,7 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls)
     setFixedSize(twipsToPixels(spec.width), twipsToPixels(spec.height));
     setFont(formFont());
     if (spec.icon)
-        setWindowIcon(QIcon(QStringLiteral(":/tillora/icon-16.png")));
+        setWindowIcon(QIcon(QStringLiteral(":/tillora/tillora-16.png")));
     build(controls);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/runtimeerror.h"
 
+#include <QGroupBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -56,6 +57,10 @@ struct FormSpec {
 
 // The font that stands in for the classic 8.25 pt dialog font.
 QFont formFont(bool bold = false);
+
+// Where a frame (made by the layout table) draws its title; the frame's line
+// runs behind it at half its height.
+QRect frameTitleRect(const QGroupBox& frame);
 
 // A screen reader's name for an entry box, from its label's caption:
 // "Number of 10p coins :" gives "Number of 10p coins".

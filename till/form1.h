@@ -1,6 +1,14 @@
 #pragma once
 
 #include "app/form.h"
+#include "till/tillmodel.h"
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace tillora {
 
@@ -10,6 +18,45 @@ class Form1 : public Form {
     Q_OBJECT
 public:
     Form1();
+
+    // The controls, as the layout table places them.
+    QGroupBox *Frame9, *Frame10, *Frame11, *Frame12, *Frame13, *Frame14, *Frame16;
+    QLineEdit* txtFloat;
+    QLabel* lblPlease;
+    std::array<QLineEdit*, tillRows> txtTill;
+    std::array<QLabel*, tillRows> lblTill;
+    std::array<QLineEdit*, chequeRows> txtChequeAmt;
+    std::array<QLabel*, chequeRows> lblCheque;
+    std::array<QLineEdit*, tillRows> txtTotals;
+    std::array<QLabel*, tillRows> lblTotal;
+    QLineEdit *txtChangeTotal, *txtNotesTotal;
+    QLabel *lblTotalChange, *lblTotalNotes;
+    QLineEdit *txtDate, *txtTime;
+    QLabel *lblDate, *lblTime;
+    QLineEdit *txtTillTotal, *txtChequeTotal, *txtTotal, *txtCashBank, *txtChequeBank;
+    QLabel *lblTillTotal, *lblChequeAdd, *lblGrandTotal, *lblCashBank, *lblChequeBank;
+    QPushButton *cmdPrintScreen, *cmdPrintReport, *cmdQuit;
+    QPushButton *cmdVATCalc, *cmdMarkup, *cmdExit, *Command1;
+    QLabel *lblCopyright, *lblWebsite;
+
+protected:
+    void Form_Load() override;
+
+private slots:
+    void txtTill_Change(int index);
+    void txtChequeAmt_Change(int index);
+    void txtFloat_Change();
+    void txtTill_GotFocus(int index);
+    void txtChequeAmt_GotFocus(int index);
+
+private:
+    void bindControls();
+    void connectEvents();
+    void Recalculate();
+    void writeFigures(const TillFigures& figures);
+    void showFaults(const std::vector<BoxFault>& faults);
+
+    std::array<double, tillRows> Denominations{};
 };
 
 } // namespace tillora

@@ -54,6 +54,8 @@ private slots:
     void messageBox();
     void layoutFromTable();
     void boldFrameDoesNotLeak();
+    void windowIconFromResources();
+    void frameLineRunsThroughTitle();
     void tabOrderAndFocus();
     void runtimeErrorShowsWarning();
     void singleInstance();
@@ -190,6 +192,24 @@ void TestRuntime::boldFrameDoesNotLeak()
     QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("txtShelf_0"))->font().bold());
 }
 
+void TestRuntime::frameLineRunsThroughTitle()
+{
+    SampleForm form;
+    auto* frame = form.findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    const QImage picture = frame->grab().toImage();
+    const QRect title = frameTitleRect(*frame);
+    const QColor background = frame->palette().color(QPalette::Window);
+    const int line = title.height() / 2;
+    QVERIFY(frame->rect().contains(title));
+    // Drawn left and right of the title, not across it, and above the
+    // controls placed 16 px down.
+    QVERIFY(line < 16);
+    QVERIFY(picture.pixelColor(title.left() - 2, line) != background);
+    QVERIFY(picture.pixelColor(title.right() + 3, line) != background);
+    QCOMPARE(picture.pixelColor(title.left() + 1, line), background);
+    QCOMPARE(picture.pixelColor(frame->width() / 2, line + 3), background);
+}
+
 void TestRuntime::tabOrderAndFocus()
 {
     SampleForm form;
@@ -247,6 +267,17 @@ void TestRuntime::endProgramClosesEveryWindow()
     QVERIFY(!one.get());
     QVERIFY(QApplication::topLevelWidgets().isEmpty() || std::none_of(QApplication::topLevelWidgets().cbegin(),
         QApplication::topLevelWidgets().cend(), [](QWidget* w) { return w->isVisible(); }));
+}
+
+void TestRuntime::windowIconFromResources()
+{
+    class IconForm : public Form {
+    public:
+        IconForm() : Form({"frmIcon", "Icon", 3600, 2400, TitleButtons::Close, true}, sampleControls) {}
+    };
+    IconForm form;
+    QVERIFY(!form.windowIcon().isNull());
+    QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
 }
 
 QTEST_MAIN(TestRuntime)

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "till/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <memory>
+
+namespace tillora::test {
+
+// The main window, loaded and shown as the program starts it, active so
+// that focus and keys behave as for a user.
+class TillWindow {
+public:
+    TillWindow()
+    {
+        m_form->load();
+        m_form->show();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+
+    Form1& form() { return *m_form; }
+
+    QLineEdit* box(const QString& name) const
+    {
+        auto* found = m_form->findChild<QLineEdit*>(name);
+        if (!found)
+            qFatal("no box %s", qPrintable(name));
+        return found;
+    }
+    QString text(const QString& name) const { return box(name)->text(); }
+
+    // As if the user tabbed into the box: the focus handler runs first.
+    QLineEdit* tabInto(const QString& name)
+    {
+        QLineEdit* target = box(name);
+        target->setFocus(Qt::TabFocusReason);
+        return target;
+    }
+
+    // Tabs into the box and types, key by key.
+    void type(const QString& name, const QString& keys)
+    {
+        QTest::keyClicks(tabInto(name), keys);
+    }
+
+    // Selects everything and deletes it, as a user would.
+    void empty(const QString& name)
+    {
+        QLineEdit* target = tabInto(name);
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_Backspace);
+    }
+
+    void retype(const QString& name, const QString& keys)
+    {
+        empty(name);
+        QTest::keyClicks(box(name), keys);
+    }
+
+    // Every result box, in a fixed order, for spotting any change.
+    QStringList results() const
+    {
+        QStringList texts;
+        for (int i = 0; i < tillRows; ++i)
+            texts << text(QStringLiteral("txtTotals_%1").arg(i));
+        for (const char* name : {"txtChangeTotal", "txtNotesTotal", "txtTillTotal", "txtChequeTotal", "txtTotal",
+                                 "txtCashBank", "txtChequeBank"})
+            texts << text(QString::fromLatin1(name));
+        return texts;
+    }
+
+private:
+    std::unique_ptr<Form1> m_form = std::make_unique<Form1>();
+};
+
+} // namespace tillora::test
