@@ -1,6 +1,8 @@
 #include "till/form1.h"
 
 #include "app/formats.h"
+#include "app/msgbox.h"
+#include "till/tillreport.h"
 #include "till/caretkeeper.h"
 
 #include <QGroupBox>
@@ -176,6 +178,10 @@ void Form1::connectEvents()
         onEvent(new CaretKeeper(txtChequeAmt[j]), &CaretKeeper::gotFocus, [this, j] { txtChequeAmt_GotFocus(j); });
     }
     onEvent(txtFloat, &QLineEdit::textChanged, [this] { txtFloat_Change(); });
+    onEvent(cmdPrintReport, &QPushButton::clicked, [this] { cmdPrintReport_Click(); });
+    onEvent(cmdPrintScreen, &QPushButton::clicked, [this] { cmdPrintScreen_Click(); });
+    onEvent(cmdExit, &QPushButton::clicked, [this] { cmdExit_Click(); });
+    // cmdQuit has no action, by click, Space or its access key.
 }
 
 void Form1::Form_Load()
@@ -215,17 +221,58 @@ void Form1::txtChequeAmt_GotFocus(int index)
 // result boxes are written, or none when an entry cannot be used.
 void Form1::Recalculate()
 {
+    const TillOutcome outcome = workOutTill(entries(), Denominations);
+    showFaults(outcome.faults);
+    if (outcome.kind == TillOutcome::Kind::Figures)
+        writeFigures(outcome.figures);
+}
+
+TillEntries Form1::entries() const
+{
     TillEntries entries;
     for (int i = 0; i < tillRows; ++i)
         entries.counts[i] = txtTill[i]->text();
     for (int j = 0; j < chequeRows; ++j)
         entries.cheques[j] = txtChequeAmt[j]->text();
     entries.floatAmount = txtFloat->text();
+    return entries;
+}
 
-    const TillOutcome outcome = workOutTill(entries, Denominations);
-    showFaults(outcome.faults);
-    if (outcome.kind == TillOutcome::Kind::Figures)
-        writeFigures(outcome.figures);
+std::vector<BoxFault> Form1::faults() const
+{
+    return workOutTill(entries(), Denominations).faults;
+}
+
+void Form1::cmdPrintReport_Click()
+{
+    if (const auto blocker = reportBlocker(*this)) {
+        msgBox(this, *blocker, MsgStyle::OkOnly | MsgStyle::Exclamation, QStringLiteral("Print Report"));
+        return;
+    }
+    printOrOfferPdf(this, m_printerSource, [this](Printer& printer) { printTillReport(*this, printer); },
+                    QStringLiteral("till-report.pdf"));
+}
+
+void Form1::cmdPrintScreen_Click()
+{
+    printOrOfferPdf(this, m_printerSource, [this](Printer& printer) {
+            printer.setOrientation(1);
+            printer.printPicture(*this);
+            printer.endDoc();
+        },
+        QStringLiteral("till-window.pdf"));
+}
+
+void Form1::cmdExit_Click()
+{
+    const QString title = QStringLiteral("Please Confirm");
+    if (msgBox(this, QStringLiteral("Are you sure you want to exit?"), MsgStyle::YesNo | MsgStyle::Question, title)
+        != MsgAnswer::Yes)
+        return;
+    const QString prompt = QStringLiteral("Click 'OK' if you have printed off a report and wish to exit.\r\n"
+                                          "Click 'Cancel' to abort the program exit and print off a report.");
+    if (msgBox(this, prompt, MsgStyle::OkCancel | MsgStyle::Information, title) == MsgAnswer::Ok)
+        endProgram();
 }
 
 void Form1::writeFigures(const TillFigures& figures)

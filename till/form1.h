@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/form.h"
+#include "app/printer.h"
 #include "till/tillmodel.h"
 
 #include <array>
@@ -18,6 +19,12 @@ class Form1 : public Form {
     Q_OBJECT
 public:
     Form1();
+
+    // The entries that keep the figures from being worked out now.
+    std::vector<BoxFault> faults() const;
+    // Where the print commands print; the system's default printer unless
+    // a test or the print server check chooses another.
+    void setPrinterSource(PrinterSource source) { m_printerSource = std::move(source); }
 
     // The controls, as the layout table places them.
     QGroupBox *Frame9, *Frame10, *Frame11, *Frame12, *Frame13, *Frame14, *Frame16;
@@ -48,15 +55,20 @@ private slots:
     void txtFloat_Change();
     void txtTill_GotFocus(int index);
     void txtChequeAmt_GotFocus(int index);
+    void cmdPrintReport_Click();
+    void cmdPrintScreen_Click();
+    void cmdExit_Click();
 
 private:
     void bindControls();
     void connectEvents();
     void Recalculate();
+    TillEntries entries() const;
     void writeFigures(const TillFigures& figures);
     void showFaults(const std::vector<BoxFault>& faults);
 
     std::array<double, tillRows> Denominations{};
+    PrinterSource m_printerSource = &PagePrinter::forDefaultPrinter;
 };
 
 } // namespace tillora
