@@ -9,7 +9,9 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <vector>
@@ -40,6 +42,29 @@ QString accessibleNameFromCaption(QString caption)
 
 namespace {
 
+// A frame in the classic manner: its line runs through the middle of its
+// caption, so that controls placed a caption's height below its outer top
+// edge sit inside it. Styles that draw the caption above the line (Fusion)
+// would run the line through those controls.
+class FrameBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        qDrawShadeRect(&painter, rect().adjusted(0, metrics.height() / 2, 0, 0), palette(), true, 1);
+        if (title().isEmpty())
+            return;
+        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        painter.fillRect(caption, palette().window());
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+};
+
 Qt::Alignment alignmentOf(unsigned flags)
 {
     if (flags & ControlFlag::AlignCenter)
@@ -53,7 +78,7 @@ QWidget* createControl(ControlKind kind, const QString& caption, unsigned flags,
 {
     switch (kind) {
     case ControlKind::Frame:
-        return new QGroupBox(caption, parent);
+        return new FrameBox(caption, parent);
     case ControlKind::Label: {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);

@@ -54,6 +54,7 @@ private slots:
     void messageBox();
     void layoutFromTable();
     void boldFrameDoesNotLeak();
+    void frameLinePassesAboveItsControls();
     void tabOrderAndFocus();
     void runtimeErrorShowsWarning();
     void singleInstance();
@@ -188,6 +189,26 @@ void TestRuntime::boldFrameDoesNotLeak()
     QVERIFY(form.findChild<QGroupBox*>(QStringLiteral("Frame1"))->font().bold());
     QVERIFY(!form.findChild<QLabel*>(QStringLiteral("lblShelf_0"))->font().bold());
     QVERIFY(!form.findChild<QLineEdit*>(QStringLiteral("txtShelf_0"))->font().bold());
+}
+
+// Controls sit a caption's height below a frame's outer top edge; the
+// frame's top line must run above them, through the caption, whatever the
+// style would do.
+void TestRuntime::frameLinePassesAboveItsControls()
+{
+    SampleForm form;
+    auto* frame = form.findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    const int controlsTop = form.findChild<QLabel*>(QStringLiteral("lblShelf_0"))->y();
+    const QImage picture = frame->grab().toImage();
+    const int column = frame->width() - 20; // clear of the caption and of the controls
+    const QRgb background = picture.pixel(column, 0);
+    int line = 0;
+    while (line < picture.height() && picture.pixel(column, line) == background)
+        ++line;
+    QVERIFY2(line < controlsTop, qPrintable(QStringLiteral("top line at %1").arg(line)));
+    QVERIFY(line >= QFontMetrics(frame->font()).height() / 2 - 1);
+    // The caption interrupts the line.
+    QCOMPARE(picture.pixel(8, line), background);
 }
 
 void TestRuntime::tabOrderAndFocus()
