@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QThread>
 #include <QPainter>
 
 #include <algorithm>
@@ -227,7 +228,10 @@ void endProgram()
         window->hide();
         window->deleteLater();
     }
-    QCoreApplication::exit(0);
+    // Telling a loop that is not running to quit would make every later
+    // modal loop return at once, so only a running one is told.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 } // namespace tillora

@@ -36,8 +36,8 @@ int answerOf(int button)
     switch (button) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
-    case QMessageBox::Cancel: return MsgAnswer::Cancel;
-    default: return MsgAnswer::Ok;
+    case QMessageBox::Ok: return MsgAnswer::Ok;
+    default: return MsgAnswer::Cancel;
     }
 }
 
@@ -51,7 +51,11 @@ int msgBox(QWidget* parent, const QString& prompt, int style, const QString& tit
     const bool secondIsDefault = (style & MsgStyle::DefaultButton2) && buttons.second != QMessageBox::NoButton;
     box.setDefaultButton(secondIsDefault ? buttons.second : buttons.first);
     box.setEscapeButton(buttons.second != QMessageBox::NoButton ? buttons.second : buttons.first);
-    return answerOf(box.exec());
+    const int pressed = box.exec();
+    // A box closed without an answer (its loop stopped) must not count as
+    // consent: it gives what Esc would.
+    const bool answered = pressed == buttons.first || pressed == buttons.second;
+    return answerOf(answered ? pressed : box.escapeButton() ? box.standardButton(box.escapeButton()) : QMessageBox::Cancel);
 }
 
 } // namespace tillora

@@ -181,6 +181,9 @@ void Form1::connectEvents()
     onEvent(cmdPrintReport, &QPushButton::clicked, [this] { cmdPrintReport_Click(); });
     onEvent(cmdPrintScreen, &QPushButton::clicked, [this] { cmdPrintScreen_Click(); });
     onEvent(cmdExit, &QPushButton::clicked, [this] { cmdExit_Click(); });
+    onEvent(cmdVATCalc, &QPushButton::clicked, [this] { cmdVATCalc_Click(); });
+    onEvent(cmdMarkup, &QPushButton::clicked, [this] { cmdMarkup_Click(); });
+    onEvent(Command1, &QPushButton::clicked, [this] { Command1_Click(); });
     // cmdQuit has no action, by click, Space or its access key.
 }
 
@@ -273,6 +276,21 @@ void Form1::cmdExit_Click()
                                           "Click 'Cancel' to abort the program exit and print off a report.");
     if (msgBox(this, prompt, MsgStyle::OkCancel | MsgStyle::Information, title) == MsgAnswer::Ok)
         endProgram();
+}
+
+void Form1::cmdVATCalc_Click()
+{
+    m_vatCalc.show();
+}
+
+void Form1::cmdMarkup_Click()
+{
+    m_markup.show();
+}
+
+void Form1::Command1_Click()
+{
+    m_about.show();
 }
 
 void Form1::writeFigures(const TillFigures& figures)

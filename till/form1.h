@@ -2,6 +2,9 @@
 
 #include "app/form.h"
 #include "app/printer.h"
+#include "about/frmabout.h"
+#include "markup/frmmarkup.h"
+#include "vatcalc/frmvatcalc.h"
 #include "till/tillmodel.h"
 
 #include <array>
@@ -25,6 +28,10 @@ public:
     // Where the print commands print; the system's default printer unless
     // a test or the print server check chooses another.
     void setPrinterSource(PrinterSource source) { m_printerSource = std::move(source); }
+
+    frmVATCalc* vatCalculator() const { return m_vatCalc.get(); }
+    frmMarkup* markupCalculator() const { return m_markup.get(); }
+    frmAbout* aboutWindow() const { return m_about.get(); }
 
     // The controls, as the layout table places them.
     QGroupBox *Frame9, *Frame10, *Frame11, *Frame12, *Frame13, *Frame14, *Frame16;
@@ -58,6 +65,9 @@ private slots:
     void cmdPrintReport_Click();
     void cmdPrintScreen_Click();
     void cmdExit_Click();
+    void cmdVATCalc_Click();
+    void cmdMarkup_Click();
+    void Command1_Click();
 
 private:
     void bindControls();
@@ -69,6 +79,10 @@ private:
 
     std::array<double, tillRows> Denominations{};
     PrinterSource m_printerSource = &PagePrinter::forDefaultPrinter;
+    // The tool windows exist at most once; closing one discards it.
+    WindowSlot<frmVATCalc> m_vatCalc;
+    WindowSlot<frmMarkup> m_markup;
+    WindowSlot<frmAbout> m_about;
 };
 
 } // namespace tillora

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <limits>
 
@@ -254,19 +255,25 @@ void TestRuntime::singleInstance()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+// Ending from inside the running event loop, as the exit button does.
 void TestRuntime::endProgramClosesEveryWindow()
 {
     WindowSlot<SampleForm> one;
     auto* other = new SampleForm;
     one.show();
     other->show();
-    endProgram();
+    QTimer::singleShot(0, [] { endProgram(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // in case it never ends
+    QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!one.get() || !one.get()->isVisible());
     QVERIFY(!other->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!one.get());
     QVERIFY(QApplication::topLevelWidgets().isEmpty() || std::none_of(QApplication::topLevelWidgets().cbegin(),
         QApplication::topLevelWidgets().cend(), [](QWidget* w) { return w->isVisible(); }));
+    // Later modal boxes still wait for their answer.
+    test::answerNextBox("&No");
+    QCOMPARE(msgBox(nullptr, QStringLiteral("Still there?"), 36, QStringLiteral("Check")), int(MsgAnswer::No));
 }
 
 void TestRuntime::windowIconFromResources()
