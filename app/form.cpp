@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QThread>
-#include <QPainter>
 
 #include <algorithm>
 #include <vector>
@@ -188,9 +187,15 @@ void Form::build(std::span<const ControlSpec> controls)
         const QString labelName = p.index < 0 ? QString::fromUtf8(p.spec->labelledBy)
                                               : QStringLiteral("%1_%2").arg(QString::fromUtf8(p.spec->labelledBy)).arg(p.index);
         auto* label = findChild<QWidget*>(labelName);
-        const QString caption = qobject_cast<QLabel*>(label) ? static_cast<QLabel*>(label)->text()
-                              : qobject_cast<QGroupBox*>(label) ? static_cast<QGroupBox*>(label)->title()
-                                                                 : QString();
+        QString caption;
+        if (auto* text = qobject_cast<QLabel*>(label)) {
+            caption = text->text();
+            // The "labelled by" relation: screen readers on Linux take a
+            // list's caption from it, since its name is the item chosen.
+            text->setBuddy(p.widget);
+        } else if (auto* frame = qobject_cast<QGroupBox*>(label)) {
+            caption = frame->title();
+        }
         p.widget->setAccessibleName(accessibleNameFromCaption(caption));
     }
 
