@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/printer.h"
 #include "till/form1.h"
 
 #include <QApplication>
@@ -76,5 +77,25 @@ public:
 private:
     std::unique_ptr<Form1> m_form = std::make_unique<Form1>();
 };
+
+// A printer that records into one place every job the window sends it.
+class SharedRecorder : public Printer {
+public:
+    explicit SharedRecorder(RecordingPrinter& target) : m_target(target) {}
+    using Printer::printLine;
+    void setOrientation(int value) override { m_target.setOrientation(value); }
+    void setEmphasis(bool on) override { m_target.setEmphasis(on); }
+    void printLine(const QList<PrintItem>& items) override { m_target.printLine(items); }
+    void printPicture(QWidget& window) override { m_target.printPicture(window); }
+    void endDoc() override { m_target.endDoc(); }
+
+private:
+    RecordingPrinter& m_target;
+};
+
+inline PrinterSource recordInto(RecordingPrinter& target)
+{
+    return [&target] { return std::make_unique<SharedRecorder>(target); };
+}
 
 } // namespace tillora::test

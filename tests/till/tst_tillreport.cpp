@@ -105,26 +105,6 @@ Report everyRow()
     return report(counts, cheques, lines, {"27.60", "965.00", "992.60", "55.00", "1,047.60", "892.60", "55.00"});
 }
 
-// A printer that records into one place every job the window sends it.
-class SharedRecorder : public Printer {
-public:
-    explicit SharedRecorder(RecordingPrinter& target) : m_target(target) {}
-    using Printer::printLine;
-    void setOrientation(int value) override { m_target.setOrientation(value); }
-    void setEmphasis(bool on) override { m_target.setEmphasis(on); }
-    void printLine(const QList<PrintItem>& items) override { m_target.printLine(items); }
-    void printPicture(QWidget& window) override { m_target.printPicture(window); }
-    void endDoc() override { m_target.endDoc(); }
-
-private:
-    RecordingPrinter& m_target;
-};
-
-PrinterSource recordInto(RecordingPrinter& target)
-{
-    return [&target] { return std::make_unique<SharedRecorder>(target); };
-}
-
 QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
