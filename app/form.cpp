@@ -159,8 +159,12 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls)
     setWindowFlags(flags);
     setFixedSize(twipsToPixels(spec.width), twipsToPixels(spec.height));
     setFont(formFont());
-    if (spec.icon)
-        setWindowIcon(QIcon(QStringLiteral(":/tillora/tillora-16.png")));
+    if (spec.icon) {
+        QIcon icon(QStringLiteral(":/tillora/tillora-16.png"));
+        // Drawn for title bars at twice the size, rather than blown up.
+        icon.addFile(QStringLiteral(":/tillora/tillora-32.png"));
+        setWindowIcon(icon);
+    }
     build(controls);
 }
 

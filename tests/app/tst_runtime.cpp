@@ -284,7 +284,7 @@ void TestRuntime::windowIconFromResources()
     };
     IconForm form;
     QVERIFY(!form.windowIcon().isNull());
-    QCOMPARE(form.windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
+    QCOMPARE(form.windowIcon().availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
 }
 
 QTEST_MAIN(TestRuntime)
