@@ -11,7 +11,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QStyleOption>
 #include <QTest>
+
+#include <optional>
 
 namespace tillora::test {
 
@@ -80,6 +84,58 @@ inline QStringList clippedCaptions(const QWidget* window)
             clipped << list->objectName();
     }
     return clipped;
+}
+
+// Where a control draws its caption or text, and what it draws there.
+struct CaptionRoom {
+    QRect room;
+    QString text;
+    int flags;
+};
+
+inline std::optional<CaptionRoom> captionRoom(QWidget* w)
+{
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return CaptionRoom{label->contentsRect(), label->text(),
+                           int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
+    if (auto* frame = qobject_cast<QGroupBox*>(w))
+        return CaptionRoom{frameTitleRect(*frame).intersected(frame->rect()), frame->title(), Qt::AlignCenter};
+    if (auto* button = qobject_cast<QPushButton*>(w)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        return CaptionRoom{button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+                           button->text(), Qt::AlignCenter | Qt::TextShowMnemonic};
+    }
+    if (auto* box = qobject_cast<QLineEdit*>(w)) {
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+        // QLineEdit keeps 2 px of its own between the frame and the text.
+        const QRect inside =
+            box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).adjusted(2, 0, -2, 0);
+        return CaptionRoom{inside, box->text(), int(box->alignment())};
+    }
+    return std::nullopt;
+}
+
+// Controls whose text, laid out as they draw it, runs outside the room
+// they draw it in; each with what it needs and what it has.
+inline QStringList overflowingCaptions(QWidget* window)
+{
+    QStringList overflowing;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const auto c = captionRoom(w);
+        if (!c || c->text.isEmpty())
+            continue;
+        const QRect needed = QFontMetrics(w->font()).boundingRect(c->room, c->flags, c->text);
+        if (!c->room.contains(needed))
+            overflowing << QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6")
+                               .arg(w->objectName(), c->text)
+                               .arg(needed.width()).arg(needed.height())
+                               .arg(c->room.width()).arg(c->room.height());
+    }
+    return overflowing;
 }
 
 // Closes a window held by a WindowSlot as its close box does, and lets the

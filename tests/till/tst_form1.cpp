@@ -1,13 +1,12 @@
 // The main window as laid out: geometry, fonts, focus and start-up.
 #include "tillwindow.h"
+#include "support/windowdriver.h"
 
 #include "app/formats.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStyleOption>
 #include <QTest>
 
 using namespace tillora;
@@ -35,36 +34,6 @@ QStringList tabOrder()
 const QStringList boldControls{"Frame9", "Frame10", "Frame11", "Frame12", "Frame13", "Frame14", "Frame16",
                                "lblCopyright", "lblWebsite", "lblTotalChange", "lblTotalNotes", "lblTillTotal",
                                "lblChequeAdd", "lblGrandTotal", "lblCashBank", "lblChequeBank"};
-
-// Where a control's caption has to fit, and the caption.
-struct Caption {
-    QRect room;
-    QString text;
-    int flags;
-};
-
-Caption captionOf(QWidget* w)
-{
-    if (auto* label = qobject_cast<QLabel*>(w))
-        return {label->contentsRect(), label->text(),
-                int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
-    if (auto* frame = qobject_cast<QGroupBox*>(w))
-        return {frameTitleRect(*frame).intersected(frame->rect()), frame->title(), Qt::AlignCenter};
-    if (auto* button = qobject_cast<QPushButton*>(w)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        return {button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
-                button->text(), Qt::AlignCenter | Qt::TextShowMnemonic};
-    }
-    auto* box = qobject_cast<QLineEdit*>(w);
-    QStyleOptionFrame option;
-    option.initFrom(box);
-    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
-    // QLineEdit keeps 2 px of its own between the frame and the text.
-    const QRect inside = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box).adjusted(2, 0, -2, 0);
-    return {inside, box->text(), int(box->alignment())};
-}
 
 } // namespace
 
@@ -167,23 +136,14 @@ void TestForm1::captions()
 void TestForm1::everyCaptionFits()
 {
     TillWindow till;
-    QStringList clipped;
-    for (QWidget* w : till.form().findChildren<QWidget*>()) {
-        const Caption c = captionOf(w);
-        const QRect needed = QFontMetrics(w->font()).boundingRect(c.room, c.flags, c.text);
-        if (!c.room.contains(needed))
-            clipped << QStringLiteral("%1 \"%2\" needs %3x%4 in %5x%6")
-                           .arg(w->objectName(), c.text)
-                           .arg(needed.width()).arg(needed.height())
-                           .arg(c.room.width()).arg(c.room.height());
-    }
-    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+    const QStringList overflowing = overflowingCaptions(&till.form());
+    QVERIFY2(overflowing.isEmpty(), qPrintable(overflowing.join(u'\n')));
     // Figures in the thousands fit the narrowest result boxes too.
     till.type("txtFloat", "0");
     till.type("txtTill_11", "199.98");
     QCOMPARE(till.text("txtTillTotal"), QStringLiteral("9,999.00"));
     for (const char* name : {"txtTillTotal", "txtTotals_11"}) {
-        const Caption c = captionOf(till.box(name));
+        const CaptionRoom c = *captionRoom(till.box(name));
         QVERIFY2(QFontMetrics(till.box(name)->font()).horizontalAdvance(c.text) <= c.room.width(), name);
     }
 }
