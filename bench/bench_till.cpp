@@ -1,5 +1,7 @@
-// How fast the till answers a keystroke, and how fast its window opens.
+// How fast the till answers a keystroke, builds its report, and opens.
+#include "app/printer.h"
 #include "till/form1.h"
+#include "till/tillreport.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -57,6 +59,29 @@ void workOutTillAlone(benchmark::State& state)
         benchmark::DoNotOptimize(workOutTill(entries));
 }
 BENCHMARK(workOutTillAlone)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+// The longest report: every count and cheque row filled, so none is left
+// out; built line by line into the recording printer.
+void buildWholeReport(benchmark::State& state)
+{
+    Form1 form;
+    form.load();
+    box(form, "txtFloat")->setText(QStringLiteral("100"));
+    for (int i = 0; i < tillRows; ++i)
+        box(form, qPrintable(QStringLiteral("txtTill_%1").arg(i)))->setText(QString::number(i + 1));
+    for (int j = 0; j < chequeRows; ++j)
+        box(form, qPrintable(QStringLiteral("txtChequeAmt_%1").arg(j)))->setText(QString::number(j + 1) + ".50");
+    for (auto _ : state) {
+        RecordingPrinter printer;
+        printTillReport(form, printer);
+        benchmark::DoNotOptimize(printer.lines.constData());
+    }
+    RecordingPrinter check;
+    printTillReport(form, check);
+    if (check.lines.size() != 62)
+        state.SkipWithError("the report left rows out");
+}
+BENCHMARK(buildWholeReport)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 // From nothing to the loaded window shown on screen.
 void constructAndShowForm1(benchmark::State& state)

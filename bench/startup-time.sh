@@ -1,0 +1,14 @@
+#!/bin/sh
+# Start-up time of the program, measured from outside under a virtual
+# display by bench/startup_time.cpp: process start to window mapped, and to
+# window drawn with the event loop idle.
+# Usage: bench/startup-time.sh [runs]
+set -eu
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+need_packages xvfb
+[ -x build/tillora ] && [ -x build/bench/startup_time ] || {
+    echo "build first: cmake -S . -B build -DTILLORA_BUILD_BENCHMARKS=ON && cmake --build build" >&2
+    exit 1
+}
+xvfb-run -a ./build/bench/startup_time -n "${1:-30}" ./build/tillora
