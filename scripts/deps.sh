@@ -15,4 +15,8 @@ need_packages() {
 }
 
 # What building and running the program needs.
-RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation"
+RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation libcups2-dev"
+
+# What the tests need besides: PDF tools, Google Benchmark, clang with
+# libFuzzer and the sanitizer runtimes, and a print server of their own.
+TEST_PACKAGES="poppler-utils libbenchmark-dev clang-14 libclang-rt-14-dev cups cups-client"
