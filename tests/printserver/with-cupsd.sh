@@ -14,10 +14,10 @@
 set -eu
 
 [ $# -gt 0 ] || { echo "usage: $0 command [argument...]" >&2; exit 2; }
-for tool in cupsd lpadmin lpstat; do
-    command -v "$tool" >/dev/null 2>&1 || PATH="$PATH:/usr/sbin:/sbin"
-done
-command -v cupsd >/dev/null 2>&1 || { echo "$0: cupsd is not installed (package cups-daemon)" >&2; exit 2; }
+# cupsd, lpadmin and cupsdisable live in sbin, which a user's PATH may lack.
+PATH="$PATH:/usr/sbin:/sbin"
+export PATH
+command -v cupsd >/dev/null 2>&1 || { echo "$0: cupsd is not installed (Debian packages cups, cups-client)" >&2; exit 2; }
 
 dir=$(mktemp -d "${TMPDIR:-/tmp}/tillora-cupsd.XXXXXX")
 pid=""
@@ -90,10 +90,19 @@ export TILLORA_TEST_QUEUE=tillora-test
 export TILLORA_TEST_JOB_FILE="$dir/out/job"
 export TILLORA_TEST_CUPS_DIR="$dir"
 # A PDF printer's model keeps the job a PDF, for pdftotext and pdfinfo.
-lpadmin -p "$TILLORA_TEST_QUEUE" -E -v "file://$TILLORA_TEST_JOB_FILE" \
-    -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>&1 | grep -v "are deprecated" >&2 || true
-lpadmin -d "$TILLORA_TEST_QUEUE"
+# (lpadmin warns that printer models are deprecated; they still work.)
+if ! lpadmin -p "$TILLORA_TEST_QUEUE" -E -v "file://$TILLORA_TEST_JOB_FILE" \
+        -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>"$dir/log/lpadmin" \
+        || ! lpadmin -d "$TILLORA_TEST_QUEUE" 2>>"$dir/log/lpadmin"; then
+    echo "$0: could not set up the queue (package cups-filters has its model):" >&2
+    cat "$dir/log/lpadmin" >&2
+    exit 2
+fi
 
 status=0
 "$@" || status=$?
+if [ "$status" -ne 0 ]; then
+    echo "$0: the command failed ($status); the end of cupsd's log:" >&2
+    tail -n 20 "$dir/log/error_log" >&2 2>/dev/null || true
+fi
 exit "$status"
