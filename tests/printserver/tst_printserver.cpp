@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using namespace tillora;
 using namespace tillora::test;
 
@@ -126,11 +128,13 @@ void TestPrintServer::queueThatWouldNotPrintIsTold()
     const QStringList before = m_server.jobs(PrintServer::Jobs::All);
     const QString pdf = m_dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
 
-    SeenBox seen;
-    whenModalOpens([&](QWidget* box) {
-        seen = describe(box);
+    // Shared, not captured by reference: should no box open, the answer
+    // stays armed after this test has returned.
+    const auto seen = std::make_shared<SeenBox>();
+    whenModalOpens([seen, saveInstead, pdf](QWidget* box) {
+        *seen = describe(box);
         if (saveInstead) {
-            whenModalOpens([&](QWidget* dialog) {
+            whenModalOpens([pdf](QWidget* dialog) {
                 auto* files = qobject_cast<QFileDialog*>(dialog);
                 QVERIFY(files);
                 files->selectFile(pdf);
@@ -146,8 +150,8 @@ void TestPrintServer::queueThatWouldNotPrintIsTold()
         printer.endDoc();
     }, "report.pdf");
 
-    QVERIFY2(seen.text.contains(reason), qPrintable(seen.text));
-    QVERIFY(seen.text.contains(m_server.queue()));
+    QVERIFY2(seen->text.contains(reason), qPrintable(seen->text));
+    QVERIFY(seen->text.contains(m_server.queue()));
     QTest::qWait(500); // time for a job that slipped through to show up
     QCOMPARE(m_server.jobs(PrintServer::Jobs::All), before);
     QCOMPARE(runs, saveInstead ? 1 : 0);
