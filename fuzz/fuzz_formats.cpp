@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -112,9 +113,15 @@ void checkCurrency(double x, const QLocale& region)
 
 // Infinity, nan and the few largest doubles, whose 15 digits round up
 // past the range, raise a floating-point fault instead of being written.
+// The C library's own rounding tells them.
 bool writable(double x)
 {
-    return std::isfinite(x) && std::fabs(x) <= 1.79769313486231e308;
+    if (!std::isfinite(x))
+        return false;
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.14e", std::fabs(x));
+    const bool top = std::strstr(digits, "e+308") != nullptr;
+    return !top || std::strcmp(digits, "1.79769313486232e+308") < 0;
 }
 
 void checkValue(double x, const Options& o, const QLocale& region)
@@ -122,7 +129,8 @@ void checkValue(double x, const Options& o, const QLocale& region)
     try {
         checkNumber(x, o, region);
         checkCurrency(x, region);
-        check(writable(x), "only a number that can be written is written", describe(x, {}));
+        check(writable(x), "only a number that can be written is written",
+              describe(x, formatNumber(x, 2, Tristate::True, Tristate::UseDefault, Tristate::UseDefault, region)));
     } catch (const RuntimeError& error) {
         check(error.isFloatingPointFault() && !writable(x), "only what cannot be written is a fault",
               describe(x, error.message()));
