@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
@@ -116,6 +118,20 @@ int PrintServer::jobImages() const
     if (!run("pdfimages", {"-list", jobFile()}, &list))
         return -1;
     return int(list.split(u'\n', Qt::SkipEmptyParts).size()) - 2;
+}
+
+void chooseFile(QWidget* dialog, const QString& path)
+{
+    auto* files = qobject_cast<QFileDialog*>(dialog);
+    if (!files) {
+        qWarning("chooseFile: %s is not a file dialog", qPrintable(dialog->objectName()));
+        return;
+    }
+    if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
+    else
+        files->selectFile(path);
+    QMetaObject::invokeMethod(files, "accept");
 }
 
 UnexpectedModalGuard::UnexpectedModalGuard() : m_timer(std::make_unique<QTimer>())

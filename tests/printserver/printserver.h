@@ -42,6 +42,10 @@ public:
 QString toolOutput(const QString& program, const QStringList& arguments);
 bool toolSucceeds(const QString& program, const QStringList& arguments);
 
+// Answers a file dialog with this path. QFileDialog::selectFile() leaves a
+// name box that already has the focus alone, so the path is typed there.
+void chooseFile(QWidget* dialog, const QString& path);
+
 // While it lives, any modal window that opens is recorded and closed, so a
 // test that expects none fails instead of hanging.
 class UnexpectedModalGuard {

@@ -6,7 +6,6 @@
 #include "printserver/printserver.h"
 #include "support/modal.h"
 
-#include <QFileDialog>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QRegularExpression>
@@ -134,12 +133,7 @@ void TestPrintServer::queueThatWouldNotPrintIsTold()
     whenModalOpens([seen, saveInstead, pdf](QWidget* box) {
         *seen = describe(box);
         if (saveInstead) {
-            whenModalOpens([pdf](QWidget* dialog) {
-                auto* files = qobject_cast<QFileDialog*>(dialog);
-                QVERIFY(files);
-                files->selectFile(pdf);
-                QMetaObject::invokeMethod(files, "accept");
-            });
+            whenModalOpens([pdf](QWidget* dialog) { chooseFile(dialog, pdf); });
         }
         pressButton(box, saveInstead ? QStringLiteral("Save as PDF\u2026") : QStringLiteral("Cancel"));
     });
