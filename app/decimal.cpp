@@ -20,6 +20,11 @@ Significant significant(double x)
     return s;
 }
 
+bool fitsDouble(const Significant& s)
+{
+    return s.exponent < 308 || s.digits < "179769313486232";
+}
+
 namespace {
 
 // Adds one to a string of decimal digits; it may grow by a digit.

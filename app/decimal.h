@@ -13,6 +13,10 @@ struct Significant {
 };
 Significant significant(double x);
 
+// Whether the 15 digits still name a double. The largest doubles do not:
+// 1.7976931348623157E+308 reads 1.79769313486232E+308, past the range.
+bool fitsDouble(const Significant& s);
+
 // x rounded to a number of decimals, half away from zero, working on its
 // 15 significant digits so that 1.005 gives 1.01 as on paper (the binary
 // value is a hair below 1.005).

@@ -35,6 +35,10 @@ Body numberBody(double x, int decimals, bool leadingDigit, bool groupDigits,
                 const NumberStyle& style)
 {
     fp::checked(x);
+    // The till reads its figures back from their text, so a number whose
+    // text could not be read back is as much a fault as infinity.
+    if (!decimal::fitsDouble(decimal::significant(x)))
+        throw RuntimeError(RuntimeError::Kind::Overflow, QStringLiteral("The number is too large to show."));
     const decimal::Fixed fixed = decimal::round(x, decimals);
     Body body;
     body.negative = fixed.negative;

@@ -13,7 +13,8 @@ enum class Tristate { False = 0, True = -1, UseDefault = -2 };
 // x rounded half away from zero to `decimals` places (-1: the regional
 // default, 2), e.g. 1,234.50 or -50.00 in the United Kingdom. Rounding works
 // on the 15 significant digits a person reads, and a result that rounds to
-// zero never shows a minus sign. Raises a floating-point fault for inf/nan.
+// zero never shows a minus sign. Raises a floating-point fault for inf/nan
+// and for the few largest doubles, whose text would not read back.
 QString formatNumber(double x, int decimals = -1,
                      Tristate leadingDigit = Tristate::UseDefault,
                      Tristate parenthesesForNegative = Tristate::UseDefault,

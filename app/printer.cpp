@@ -1,5 +1,6 @@
 #include "app/printer.h"
 
+#include "app/printqueue.h"
 #include "app/runtimeerror.h"
 
 #include <QFileDialog>
@@ -31,6 +32,8 @@ std::unique_ptr<Printer> PagePrinter::forDefaultPrinter()
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         throw printerError(QStringLiteral("No printer is set up on this computer."));
+    if (const QString refusal = queueRefusal(info.printerName()); !refusal.isEmpty())
+        throw printerError(refusal);
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (!printer->isValid())
         throw printerError(QStringLiteral("The printer \u201c%1\u201d cannot be used.").arg(info.printerName()));

@@ -44,7 +44,8 @@ public:
 // Paints on a QPrinter: the system's default printer, or a PDF file.
 class PagePrinter : public Printer {
 public:
-    // Raises Kind::Printer when no printer is installed.
+    // Raises Kind::Printer when no printer is installed, or when its queue
+    // is stopped or refuses documents.
     static std::unique_ptr<Printer> forDefaultPrinter();
     static std::unique_ptr<Printer> forPdf(const QString& path);
 

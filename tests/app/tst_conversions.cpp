@@ -185,7 +185,7 @@ void TestConversions::roundTrip_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<int>("decimals");
 
-    const double values[] = {0.0, 0.3, -50.0, 1234.5, 999.995, -1234567.891, 1e15, 2.675, 1e-9, 1.5e300};
+    const double values[] = {0.0, 0.3, -50.0, 1234.5, 999.995, -1234567.891, 1e15, 2.675, 1e-9, 1.5e300, 1.79769313486231e308};
     for (const char* locale : {"en_GB", "en_US", "de_DE", "fr_FR", "de_CH"}) {
         for (double value : values) {
             for (int decimals : {-1, 0, 2, 5}) {

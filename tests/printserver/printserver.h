@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+
+namespace tillora::test {
+
+// The print server that with-cupsd.sh starts around a test: its one queue,
+// the system default, writes each job it prints to a PDF file.
+class PrintServer {
+public:
+    // Empty inside with-cupsd.sh; else why a test cannot run, for QSKIP.
+    static QString unavailableReason();
+
+    QString queue() const;
+    QString jobFile() const;
+
+    enum class Jobs { Completed, NotCompleted, All };
+    QStringList jobs(Jobs which) const;
+    // Waits until `completed` jobs are done and none is left in the queue.
+    bool waitUntilSettled(int completed, int timeoutMs = 30000) const;
+
+    // cupsenable / cupsdisable, cupsaccept / cupsreject.
+    bool setEnabled(bool enabled) const;
+    bool setAccepting(bool accepting) const;
+    bool cancelAll() const;
+
+    // The last printed job: its text laid out as on the page, its pages,
+    // the fonts and images it holds (poppler's tools).
+    QString jobText() const;
+    int jobPages() const;
+    QString jobFonts() const;
+    int jobImages() const;
+};
+
+// Runs a command: its standard output (empty when it fails), or whether it
+// succeeded.
+QString toolOutput(const QString& program, const QStringList& arguments);
+bool toolSucceeds(const QString& program, const QStringList& arguments);
+
+// Answers a file dialog with this path. QFileDialog::selectFile() leaves a
+// name box that already has the focus alone, so the path is typed there.
+void chooseFile(QWidget* dialog, const QString& path);
+
+// While it lives, any modal window that opens is recorded and closed, so a
+// test that expects none fails instead of hanging.
+class UnexpectedModalGuard {
+public:
+    UnexpectedModalGuard();
+    ~UnexpectedModalGuard();
+    // Title and text of the windows it closed.
+    const QStringList& seen() const { return m_seen; }
+
+private:
+    std::unique_ptr<QTimer> m_timer;
+    QStringList m_seen;
+};
+
+} // namespace tillora::test
