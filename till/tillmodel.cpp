@@ -134,13 +134,17 @@ TillFigures figuresFrom(const Readings& r, const std::array<double, tillRows>& d
     const Traced grand = sum(till, cheques, QStringLiteral("grand total"));
     const Traced cash = difference(till, r.floatAmount, QStringLiteral("cash to bank"));
 
-    f.changeTotal = fmt(change.value);
-    f.notesTotal = fmt(notes.value);
-    f.tillTotal = fmt(till.value);
-    f.chequeTotal = fmt(cheques.value);
-    f.grandTotal = fmt(grand.value);
-    f.cashToBank = fmt(cash.value);
-    // Rounding to two decimals can carry the largest totals past a double.
+    // The largest doubles have no text that reads back as a number, so
+    // writing a total can fault as much as working it out.
+    const auto shown = [&](const Traced& total, const QString& figure) {
+        return blaming(total.box, tooLarge(figure), [&] { return fmt(total.value); });
+    };
+    f.changeTotal = shown(change, QStringLiteral("change total"));
+    f.notesTotal = shown(notes, QStringLiteral("notes total"));
+    f.tillTotal = shown(till, QStringLiteral("till total"));
+    f.chequeTotal = shown(cheques, QStringLiteral("cheque total"));
+    f.grandTotal = shown(grand, QStringLiteral("grand total"));
+    f.cashToBank = shown(cash, QStringLiteral("cash to bank"));
     f.chequesToBank = blaming(cheques.box, tooLarge(QStringLiteral("cheque total")),
                               [&] { return fmt(strictNumber(f.chequeTotal, region)); });
     return f;
