@@ -259,16 +259,17 @@ void TestRuntime::singleInstance()
 void TestRuntime::endProgramClosesEveryWindow()
 {
     WindowSlot<SampleForm> one;
-    auto* other = new SampleForm;
+    QPointer<SampleForm> other = new SampleForm;
     one.show();
     other->show();
     QTimer::singleShot(0, [] { endProgram(); });
     QTimer::singleShot(5000, [] { QCoreApplication::exit(1); }); // in case it never ends
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!one.get() || !one.get()->isVisible());
-    QVERIFY(!other->isVisible());
+    QVERIFY(!other || !other->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!one.get());
+    QVERIFY(!other);
     QVERIFY(QApplication::topLevelWidgets().isEmpty() || std::none_of(QApplication::topLevelWidgets().cbegin(),
         QApplication::topLevelWidgets().cend(), [](QWidget* w) { return w->isVisible(); }));
     // Later modal boxes still wait for their answer.

@@ -23,6 +23,18 @@ public:
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
     }
 
+    // The tool windows the till opened have no owner; they go with it here,
+    // as they would when the user closes them.
+    ~TillWindow()
+    {
+        m_form.reset();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->testAttribute(Qt::WA_DeleteOnClose))
+                window->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     Form1& form() { return *m_form; }
 
     QLineEdit* box(const QString& name) const
