@@ -1,32 +1,24 @@
 #include "app/printer.h"
 #include "app/runtimeerror.h"
 #include "support/modal.h"
+#include "support/tools.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace tillora;
+using tillora::test::toolOutput;
 
 namespace {
 
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 int pageCount(const QString& pdf)
 {
-    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run("pdfinfo", {pdf}));
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(toolOutput("pdfinfo", {pdf}));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
@@ -34,7 +26,7 @@ int pageCount(const QString& pdf)
 QMap<QString, double> wordLefts(const QString& pdf)
 {
     QMap<QString, double> lefts;
-    const QString html = run("pdftotext", {"-bbox", pdf, "-"});
+    const QString html = toolOutput("pdftotext", {"-bbox", pdf, "-"});
     const QRegularExpression word(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>([^<]+)</word>"));
     for (const auto& m : word.globalMatch(html))
         lefts.insert(m.captured(2), m.captured(1).toDouble());
@@ -103,12 +95,12 @@ void TestPrinter::pdfHoldsLinesInOrderWithBold()
         printer->printLine("END OF REPORT");
         printer->endDoc();
     }
-    const QString text = run("pdftotext", {"-layout", path, "-"});
+    const QString text = toolOutput("pdftotext", {"-layout", path, "-"});
     const qsizetype title = text.indexOf("Till Calculator - Report");
     const qsizetype row = text.indexOf(QRegularExpression("Number of 10p coins :\\s+4"));
     const qsizetype end = text.indexOf("END OF REPORT");
     QVERIFY2(title >= 0 && title < row && row < end, qPrintable(text));
-    QVERIFY(run("pdffonts", {path}).contains("Bold"));
+    QVERIFY(toolOutput("pdffonts", {path}).contains("Bold"));
     QCOMPARE(pageCount(path), 1);
 }
 
@@ -149,7 +141,7 @@ void TestPrinter::longDocumentBreaksPages()
         printer->printLine(QStringLiteral("Line %1").arg(i));
     printer->endDoc();
     QVERIFY(pageCount(path) >= 2);
-    const QString text = run("pdftotext", {path, "-"});
+    const QString text = toolOutput("pdftotext", {path, "-"});
     QVERIFY(text.indexOf("Line 0\n") < text.indexOf("Line 149"));
 }
 
@@ -165,7 +157,7 @@ void TestPrinter::pictureIsOnePage()
     printer->printPicture(window);
     printer->endDoc();
     QCOMPARE(pageCount(path), 1);
-    const QString images = run("pdfimages", {"-list", path});
+    const QString images = toolOutput("pdfimages", {"-list", path});
     QVERIFY2(images.contains(QRegularExpression("\\s760\\s+464\\s")), qPrintable(images));
 }
 
@@ -186,7 +178,7 @@ void TestPrinter::orientation()
     printer->setOrientation(value);
     printer->printLine("x");
     printer->endDoc();
-    const auto size = QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+)").match(run("pdfinfo", {path}));
+    const auto size = QRegularExpression("Page size:\\s+([0-9.]+) x ([0-9.]+)").match(toolOutput("pdfinfo", {path}));
     QVERIFY(size.hasMatch());
     QCOMPARE(size.captured(1).toDouble() > size.captured(2).toDouble(), landscape);
     QVERIFY_THROWS_EXCEPTION(RuntimeError, printer->setOrientation(3));
@@ -240,7 +232,7 @@ void TestPrinter::failedPrintOffersPdf()
     QCOMPARE(jobs, saved ? 1 : 0);
     QCOMPARE(QFile::exists(path), saved);
     if (saved)
-        QVERIFY(run("pdftotext", {path, "-"}).contains("Saved instead"));
+        QVERIFY(toolOutput("pdftotext", {path, "-"}).contains("Saved instead"));
 }
 
 void TestPrinter::workingPrinterAsksNothing()

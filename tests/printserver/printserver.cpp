@@ -7,38 +7,10 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 
 namespace tillora::test {
-
-namespace {
-
-bool run(const QString& program, const QStringList& arguments, QString* output)
-{
-    QProcess process;
-    process.start(program, arguments);
-    const bool ok = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
-        && process.exitCode() == 0;
-    if (output)
-        *output = ok ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
-    return ok;
-}
-
-} // namespace
-
-QString toolOutput(const QString& program, const QStringList& arguments)
-{
-    QString output;
-    run(program, arguments, &output);
-    return output;
-}
-
-bool toolSucceeds(const QString& program, const QStringList& arguments)
-{
-    return run(program, arguments, nullptr);
-}
 
 QString PrintServer::unavailableReason()
 {
@@ -114,8 +86,8 @@ QString PrintServer::jobFonts() const
 int PrintServer::jobImages() const
 {
     // Two heading lines, then one line per image.
-    QString list;
-    if (!run("pdfimages", {"-list", jobFile()}, &list))
+    const QString list = toolOutput("pdfimages", {"-list", jobFile()});
+    if (list.isEmpty())
         return -1;
     return int(list.split(u'\n', Qt::SkipEmptyParts).size()) - 2;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/tools.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -36,11 +38,6 @@ public:
     QString jobFonts() const;
     int jobImages() const;
 };
-
-// Runs a command: its standard output (empty when it fails), or whether it
-// succeeded.
-QString toolOutput(const QString& program, const QStringList& arguments);
-bool toolSucceeds(const QString& program, const QStringList& arguments);
 
 // Answers a file dialog with this path. QFileDialog::selectFile() leaves a
 // name box that already has the focus alone, so the path is typed there.

@@ -4,11 +4,11 @@
 
 #include "app/printer.h"
 #include "support/modal.h"
+#include "support/tools.h"
 
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -17,14 +17,6 @@ using namespace tillora;
 using namespace tillora::test;
 
 namespace {
-
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 bool anyWindowVisible()
 {
@@ -81,9 +73,9 @@ void TestTillCommands::pictureIsOnePageOfTheWindow()
 
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(till.results(), before);
-    QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
+    QVERIFY(toolOutput("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
     // One image, of the window's client area as shown.
-    const QString images = run("pdfimages", {"-list", path});
+    const QString images = toolOutput("pdfimages", {"-list", path});
     QVERIFY2(images.contains(QRegularExpression("\\s760\\s+464\\s")), qPrintable(images));
     QCOMPARE(images.count(QRegularExpression("\\n\\s*\\d+\\s+\\d+\\s+image")), 1);
 }

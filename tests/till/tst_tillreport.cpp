@@ -3,9 +3,9 @@
 
 #include "app/printer.h"
 #include "support/modal.h"
+#include "support/tools.h"
 
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -103,14 +103,6 @@ Report everyRow()
     for (int j = 0; j < chequeRows; ++j)
         cheques << QStringLiteral("Cheque %1 £\t\t\t%1").arg(j + 1);
     return report(counts, cheques, lines, {"27.60", "965.00", "992.60", "55.00", "1,047.60", "892.60", "55.00"});
-}
-
-QString run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -256,7 +248,7 @@ void TestTillReport::throughThePrintEngine()
     till.form().setPrinterSource([path] { return PagePrinter::forPdf(path); });
     QTest::mouseClick(till.form().cmdPrintReport, Qt::LeftButton);
 
-    const QString text = run("pdftotext", {"-layout", path, "-"});
+    const QString text = toolOutput("pdftotext", {"-layout", path, "-"});
     qsizetype at = 0;
     for (const Expected& line : workedExample()) {
         if (line.text.isEmpty())
@@ -269,8 +261,8 @@ void TestTillReport::throughThePrintEngine()
         QVERIFY2(match.hasMatch(), qPrintable(line.text + "\n" + text));
         at = match.capturedEnd();
     }
-    QVERIFY(run("pdffonts", {path}).contains("Bold"));
-    QVERIFY(run("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
+    QVERIFY(toolOutput("pdffonts", {path}).contains("Bold"));
+    QVERIFY(toolOutput("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
 }
 
 QTEST_MAIN(TestTillReport)
