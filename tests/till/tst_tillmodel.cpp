@@ -150,6 +150,10 @@ void TestTillModel::faults_data()
     QTest::newRow("cash to bank beyond a double") << "0 0 0 0 0 0 1e308" << "" << "-1.5e308"
                                                   << QStringList{"txtFloat: This number makes the cash to bank too large to calculate."};
     // Shown to 15 significant digits the largest double rounds beyond the range.
+    // 1.79769313486231e308 + 5.3e293 is a double, but its 15 digits are not.
+    QTest::newRow("change total shown beyond a double")
+        << "5.3e295 0 0 0 0 0 0 8.98846567431155e307" << "" << "0"
+        << QStringList{"txtTill_7: This number makes the change total too large to calculate."};
     QTest::newRow("rounded cheque total beyond a double") << "" << "1.7976931348623157e308" << "0"
                                                           << QStringList{"txtChequeAmt_0: This number makes the cheque total too large to calculate."};
 }

@@ -316,6 +316,8 @@ void TestTillRecalc::overflowIsMarked_data()
     QTest::newRow("£50 notes beyond a double") << count(0) << "1" << count(11) << "1e30" << "8" << count(11);
     QTest::newRow("notes total") << count(10) << "8e306" << count(11) << "3e30" << "6" << count(10);
     QTest::newRow("cheque total") << cheque(0) << "1e308" << cheque(1) << "1.5e30" << "8" << cheque(1);
+    // A finite total whose text would not read back.
+    QTest::newRow("largest cheque") << count(0) << "1" << cheque(0) << "1.7976931348623157e30" << "8" << cheque(0);
 }
 
 void TestTillRecalc::overflowIsMarked()
