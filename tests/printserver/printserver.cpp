@@ -2,9 +2,7 @@
 
 #include "support/modal.h"
 
-#include <QApplication>
 #include <QDeadlineTimer>
-#include <QDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -105,24 +103,5 @@ void chooseFile(QWidget* dialog, const QString& path)
         files->selectFile(path);
     QMetaObject::invokeMethod(files, "accept");
 }
-
-UnexpectedModalGuard::UnexpectedModalGuard() : m_timer(std::make_unique<QTimer>())
-{
-    m_timer->setInterval(20);
-    QObject::connect(m_timer.get(), &QTimer::timeout, [this] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        const SeenBox box = describe(modal);
-        m_seen << box.title + QStringLiteral(": ") + box.text;
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    });
-    m_timer->start();
-}
-
-UnexpectedModalGuard::~UnexpectedModalGuard() = default;
 
 } // namespace tillora::test

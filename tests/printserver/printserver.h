@@ -4,10 +4,7 @@
 
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
-
-#include <memory>
 
 namespace tillora::test {
 
@@ -42,19 +39,5 @@ public:
 // Answers a file dialog with this path. QFileDialog::selectFile() leaves a
 // name box that already has the focus alone, so the path is typed there.
 void chooseFile(QWidget* dialog, const QString& path);
-
-// While it lives, any modal window that opens is recorded and closed, so a
-// test that expects none fails instead of hanging.
-class UnexpectedModalGuard {
-public:
-    UnexpectedModalGuard();
-    ~UnexpectedModalGuard();
-    // Title and text of the windows it closed.
-    const QStringList& seen() const { return m_seen; }
-
-private:
-    std::unique_ptr<QTimer> m_timer;
-    QStringList m_seen;
-};
 
 } // namespace tillora::test

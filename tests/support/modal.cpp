@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -67,5 +68,24 @@ void answerNextBox(const QString& buttonText, SeenBox* seen)
         pressButton(box, buttonText);
     });
 }
+
+UnexpectedModalGuard::UnexpectedModalGuard() : m_timer(std::make_unique<QTimer>())
+{
+    m_timer->setInterval(20);
+    QObject::connect(m_timer.get(), &QTimer::timeout, [this] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        const SeenBox box = describe(modal);
+        m_seen << box.title + QStringLiteral(": ") + box.text;
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    });
+    m_timer->start();
+}
+
+UnexpectedModalGuard::~UnexpectedModalGuard() = default;
 
 } // namespace tillora::test

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QMessageBox;
 
@@ -28,5 +31,19 @@ SeenBox describe(QWidget* box);
 // Answers the next message box by pressing the button with this text,
 // recording what it showed.
 void answerNextBox(const QString& buttonText, SeenBox* seen = nullptr);
+
+// While it lives, any modal window that opens is recorded and closed, so a
+// test that expects none fails instead of hanging.
+class UnexpectedModalGuard {
+public:
+    UnexpectedModalGuard();
+    ~UnexpectedModalGuard();
+    // Title and text of the windows it closed.
+    const QStringList& seen() const { return m_seen; }
+
+private:
+    std::unique_ptr<QTimer> m_timer;
+    QStringList m_seen;
+};
 
 } // namespace tillora::test
