@@ -90,6 +90,19 @@ private:
     std::unique_ptr<Form1> m_form = std::make_unique<Form1>();
 };
 
+// The day of the worked example: float first, then counts and a cheque;
+// grand total 118.40.
+inline void typeWorkedExample(TillWindow& till)
+{
+    till.type("txtFloat", "50.00");
+    till.type("txtTill_3", "4");
+    till.type("txtTill_6", "3");
+    till.type("txtTill_8", "2");
+    till.type("txtTill_9", "6");
+    till.type("txtTill_10", "1");
+    till.type("txtChequeAmt_0", "25.00");
+}
+
 // A printer that records into one place every job the window sends it.
 class SharedRecorder : public Printer {
 public:

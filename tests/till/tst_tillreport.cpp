@@ -53,18 +53,6 @@ Report report(const QStringList& counts, const QStringList& cheques, const QStri
     return r;
 }
 
-// The day of the worked example: float first, then counts and a cheque.
-void typeWorkedExample(TillWindow& till)
-{
-    till.type("txtFloat", "50.00");
-    till.type("txtTill_3", "4");
-    till.type("txtTill_6", "3");
-    till.type("txtTill_8", "2");
-    till.type("txtTill_9", "6");
-    till.type("txtTill_10", "1");
-    till.type("txtChequeAmt_0", "25.00");
-}
-
 void typeEveryRow(TillWindow& till)
 {
     till.type("txtFloat", "100");
