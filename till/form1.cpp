@@ -117,6 +117,13 @@ Form1::Form1()
     bindControls();
     // The frame's caption in capitals would be spelt out letter by letter.
     txtFloat->setAccessibleName(QStringLiteral("Float"));
+    // Qt's own limit, 32,767, makes a paste that overflows it copy the
+    // text once per character it keeps: gigabytes for a pasted megabyte.
+    for (QLineEdit* box : txtTill)
+        box->setMaxLength(entryCapacity);
+    for (QLineEdit* box : txtChequeAmt)
+        box->setMaxLength(entryCapacity);
+    txtFloat->setMaxLength(entryCapacity);
     connectEvents();
 }
 

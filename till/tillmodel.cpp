@@ -73,6 +73,12 @@ struct Readings {
 // An empty box counts as 0; unusable text becomes a fault for its box.
 Traced read(const QString& text, const QString& box, const QLocale& region, std::vector<BoxFault>& faults)
 {
+    if (text.size() >= entryCapacity) {
+        faults.push_back({box, QStringLiteral("This box is full at %1 characters, so part of what was put "
+                                              "into it may be missing.")
+                                   .arg(region.toString(entryCapacity))});
+        return {0, box, 0};
+    }
     if (text.trimmed().isEmpty())
         return {0, box, 0};
     try {

@@ -64,6 +64,9 @@ void TestTillModel::figures_data()
         << "_ 0 0 3 0 0 0 0 0 0 0 _" << "_ 12" << "5"
         << "0.00 0.00 0.00 0.30 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 | "
            "0.30 0.00 0.30 12.00 12.30 -4.70 12.00";
+    QTest::newRow("one character short of full")
+        << QString(entryCapacity - 3, u'0') + "12" << "" << "0"
+        << "0.12 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 | 0.12 0.00 0.12 0.00 0.12 0.12 0.00";
     QTest::newRow("blank count is empty") << "   " << "" << "0" << zeros + " | 0.00 0.00 0.00 0.00 0.00 0.00 0.00";
     QTest::newRow("twenty £50 notes read back with grouping")
         << "0 0 0 0 0 0 0 0 0 0 0 20" << "" << "0"
@@ -126,6 +129,13 @@ void TestTillModel::faults_data()
     // Unusable text is named even while the float is still to come.
     QTest::newRow("letters before the float") << "abc" << "" << ""
                                               << QStringList{"txtTill_0: \u201cabc\u201d is not a number."};
+    // A box this full may have cut short what was pasted into it.
+    QTest::newRow("full box") << QString(entryCapacity - 2, u'0') + "12" << "" << "0"
+                              << QStringList{"txtTill_0: This box is full at 1,000 characters, so part of what "
+                                             "was put into it may be missing."};
+    QTest::newRow("full box of junk") << "" << "" << QString(entryCapacity, u'x')
+                                      << QStringList{"txtFloat: This box is full at 1,000 characters, so part of "
+                                                     "what was put into it may be missing."};
     QTest::newRow("number beyond a double") << "0 0 0 0 0 0 0 0 0 0 0 1e400" << "" << "0"
                                             << QStringList{"txtTill_11: \u201c1e400\u201d is too large to calculate with."};
     QTest::newRow("cheque beyond a double") << "" << "-1e400" << "0"
