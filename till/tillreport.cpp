@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace tillora {
 
 namespace {
@@ -96,13 +98,29 @@ QString blockerMessage(const QLineEdit* box, const QString& reason)
 
 } // namespace
 
+// With no float nothing is worked out, so any count, cheque or total on
+// the window may be out of step with the others; only an untouched till
+// (every figure still at its start) prints as it stands.
+bool untouched(const Form1& till)
+{
+    const auto zero = [](const QLineEdit* box) { return isZero(box); };
+    const QLineEdit* totals[] = {till.txtChangeTotal, till.txtNotesTotal, till.txtTillTotal, till.txtChequeTotal,
+                                 till.txtTotal, till.txtCashBank, till.txtChequeBank};
+    return std::all_of(till.txtTill.begin(), till.txtTill.end(), zero)
+        && std::all_of(till.txtChequeAmt.begin(), till.txtChequeAmt.end(), zero)
+        && std::all_of(std::begin(totals), std::end(totals), [](const QLineEdit* box) { return box->text().isEmpty(); });
+}
+
 std::optional<QString> reportBlocker(const Form1& till)
 {
     const std::vector<BoxFault> faults = till.faults();
-    if (faults.empty())
-        return std::nullopt;
-    const auto* box = till.findChild<QLineEdit*>(faults.front().box);
-    return blockerMessage(box, faults.front().reason);
+    if (!faults.empty()) {
+        const auto* box = till.findChild<QLineEdit*>(faults.front().box);
+        return blockerMessage(box, faults.front().reason);
+    }
+    if (till.txtFloat->text().trimmed().isEmpty() && !untouched(till))
+        return blockerMessage(till.txtFloat, QStringLiteral("the totals are worked out once the float is entered."));
+    return std::nullopt;
 }
 
 void printTillReport(const Form1& till, Printer& printer)

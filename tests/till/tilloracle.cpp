@@ -6,6 +6,7 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -176,6 +177,18 @@ QString tooLargeMark(const TillWindow& till)
 }
 
 } // namespace
+
+bool untouched(const TillWindow& till)
+{
+    const QStringList names = entryBoxNames();
+    for (const QString& name : names) {
+        const QString text = till.text(name);
+        if (name != u"txtFloat" && !text.trimmed().isEmpty() && strictNumber(text) != 0.0)
+            return false;
+    }
+    const QStringList results = till.results();
+    return std::all_of(results.begin() + tillRows, results.end(), [](const QString& t) { return t.isEmpty(); });
+}
 
 QStringList entryBoxNames()
 {

@@ -37,6 +37,10 @@ TillExpectation expectFromEntries(const TillWindow& till);
 // which every result box must keep while the figures cannot be worked out.
 QString disagreement(const TillWindow& till, const TillExpectation& expected, const QStringList& lastFigures);
 
+// Whether the till is still at its start: every count and cheque zero and
+// no total written. Only then may a report print while the float is empty.
+bool untouched(const TillWindow& till);
+
 // Whether a box is marked as keeping the figures from being worked out.
 bool isMarked(const QLineEdit* box);
 

@@ -360,8 +360,10 @@ private:
     void printReport()
     {
         const TillExpectation expected = expectFromEntries(m_till);
+        // With no float, only a till still at its start prints as it stands.
         const bool refused = expected.kind == TillExpectation::Kind::Unreadable
-            || expected.kind == TillExpectation::Kind::TooLarge;
+            || expected.kind == TillExpectation::Kind::TooLarge
+            || (expected.kind == TillExpectation::Kind::AwaitingFloat && !untouched(m_till));
         const qsizetype linesBefore = m_printer.lines.size();
         const int documentsBefore = m_printer.documentsEnded;
         const qsizetype boxesBefore = m_guard.seen().size();

@@ -105,6 +105,8 @@ private slots:
     void zeroTestReadsTheBoxes();
     void unusableEntryPrintsNothing_data();
     void unusableEntryPrintsNothing();
+    void emptyFloatHoldsTheReportBack_data();
+    void emptyFloatHoldsTheReportBack();
     void onePressOneJob();
     void throughThePrintEngine();
 
@@ -213,6 +215,39 @@ void TestTillReport::unusableEntryPrintsNothing()
     QVERIFY(recorder.lines.isEmpty());
     QCOMPARE(recorder.documentsEnded, 0);
     QCOMPARE(till.text(box), text);
+}
+
+void TestTillReport::emptyFloatHoldsTheReportBack_data()
+{
+    QTest::addColumn<QStringList>("steps"); // "box=text" typed in turn; "box=" empties the box
+    QTest::newRow("counts before any float") << QStringList{"txtTill_3=4"};
+    QTest::newRow("cheque before any float") << QStringList{"txtChequeAmt_0=25"};
+    QTest::newRow("float emptied, then a count") << QStringList{"txtFloat=50", "txtTill_3=4", "txtFloat=", "txtTill_6=3"};
+    QTest::newRow("float emptied, counts all zero") << QStringList{"txtFloat=50", "txtFloat="};
+}
+
+// Without a float nothing is worked out, so the totals on the window cannot
+// be trusted to match the entries: the report waits for the float.
+void TestTillReport::emptyFloatHoldsTheReportBack()
+{
+    QFETCH(QStringList, steps);
+    TillWindow till;
+    for (const QString& step : steps) {
+        const QString box = step.section(u'=', 0, 0);
+        const QString text = step.section(u'=', 1);
+        if (text.isEmpty())
+            till.empty(box);
+        else
+            till.retype(box, text);
+    }
+    RecordingPrinter recorder;
+    till.form().setPrinterSource(recordInto(recorder));
+    SeenBox seen;
+    answerNextBox("OK", &seen);
+    QTest::mouseClick(till.form().cmdPrintReport, Qt::LeftButton);
+    QVERIFY2(seen.text.contains("Float: the totals are worked out once the float is entered."), qPrintable(seen.text));
+    QCOMPARE(recorder.documentsEnded, 0);
+    QVERIFY(recorder.lines.isEmpty());
 }
 
 void TestTillReport::onePressOneJob()
