@@ -13,10 +13,10 @@ namespace {
 using enum ControlKind;
 using namespace ControlFlag;
 
-const FormSpec aboutSpec{"frmAbout", "About", 3915, 2865, TitleButtons::Close, false};
+const FormLayout aboutLayout{"frmAbout", "About", 3915, 2865, TitleButtons::Close, false};
 
 // clang-format off
-const ControlSpec aboutControls[] = {
+const ControlRow aboutControls[] = {
     // name       kind     container caption                          left  top   width height tab flags
     {"Label1",   Label,   nullptr, "Tillora",                         120,  120, 3615, 255, 1, AlignCenter},
     {"Label2",   Label,   nullptr, "Version 1.0.3",                   120,  600, 3615, 255, 2, AlignCenter},
@@ -31,7 +31,7 @@ const QColor bannerBackground(0, 192, 192);
 } // namespace
 
 frmAbout::frmAbout()
-    : Form(aboutSpec, aboutControls)
+    : Form(aboutLayout, aboutControls)
     , Picture1(control<QLabel>(QStringLiteral("Picture1")))
     , Command1(control<QPushButton>(QStringLiteral("Command1")))
 {

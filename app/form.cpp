@@ -128,38 +128,38 @@ bool takesFocus(ControlKind kind)
 
 struct Placed {
     QWidget* widget;
-    const ControlSpec* spec;
+    const ControlRow* row;
     int index; // -1 for a single control
 };
 
-QString memberName(const ControlSpec& spec, int index)
+QString memberName(const ControlRow& row, int index)
 {
-    const QString name = QString::fromUtf8(spec.name);
+    const QString name = QString::fromUtf8(row.name);
     return index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(index);
 }
 
-QString captionOf(const ControlSpec& spec, int index)
+QString captionOf(const ControlRow& row, int index)
 {
-    if (index >= 0 && spec.captions)
-        return QString::fromUtf8(spec.captions[index]);
-    QString caption = QString::fromUtf8(spec.caption ? spec.caption : "");
+    if (index >= 0 && row.captions)
+        return QString::fromUtf8(row.captions[index]);
+    QString caption = QString::fromUtf8(row.caption ? row.caption : "");
     return index >= 0 && caption.contains(QLatin1String("%1")) ? caption.arg(index + 1) : caption;
 }
 
 } // namespace
 
-Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls)
+Form::Form(const FormLayout& layout, std::span<const ControlRow> controls)
 {
-    setObjectName(QString::fromUtf8(spec.name));
-    setWindowTitle(QString::fromUtf8(spec.title));
+    setObjectName(QString::fromUtf8(layout.name));
+    setWindowTitle(QString::fromUtf8(layout.title));
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (spec.buttons == TitleButtons::MinimiseAndClose)
+    if (layout.buttons == TitleButtons::MinimiseAndClose)
         flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);
-    setFixedSize(twipsToPixels(spec.width), twipsToPixels(spec.height));
+    setFixedSize(twipsToPixels(layout.width), twipsToPixels(layout.height));
     setFont(formFont());
-    if (spec.icon) {
+    if (layout.icon) {
         QIcon icon(QStringLiteral(":/tillora/tillora-16.png"));
         // Drawn for title bars at twice the size, rather than blown up.
         icon.addFile(QStringLiteral(":/tillora/tillora-32.png"));
@@ -168,28 +168,28 @@ Form::Form(const FormSpec& spec, std::span<const ControlSpec> controls)
     build(controls);
 }
 
-void Form::build(std::span<const ControlSpec> controls)
+void Form::build(std::span<const ControlRow> controls)
 {
     std::vector<Placed> placed;
-    for (const ControlSpec& spec : controls) {
-        QWidget* parent = spec.container ? control<QWidget>(QString::fromUtf8(spec.container)) : this;
-        const int members = spec.count > 0 ? spec.count : 1;
+    for (const ControlRow& row : controls) {
+        QWidget* parent = row.container ? control<QWidget>(QString::fromUtf8(row.container)) : this;
+        const int members = row.count > 0 ? row.count : 1;
         for (int m = 0; m < members; ++m) {
-            const int index = spec.count > 0 ? m : -1;
-            QWidget* widget = createControl(spec.kind, captionOf(spec, index), spec.flags, parent);
-            widget->setObjectName(memberName(spec, index));
+            const int index = row.count > 0 ? m : -1;
+            QWidget* widget = createControl(row.kind, captionOf(row, index), row.flags, parent);
+            widget->setObjectName(memberName(row, index));
             // Set on every control so that a bold frame does not hand its weight down.
-            widget->setFont(formFont(spec.flags & ControlFlag::Bold));
-            widget->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top + m * spec.stepTop),
-                                twipsToPixels(spec.width), twipsToPixels(spec.height));
-            placed.push_back({widget, &spec, index});
+            widget->setFont(formFont(row.flags & ControlFlag::Bold));
+            widget->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top + m * row.stepTop),
+                                twipsToPixels(row.width), twipsToPixels(row.height));
+            placed.push_back({widget, &row, index});
         }
     }
     for (const Placed& p : placed) {
-        if (!p.spec->labelledBy)
+        if (!p.row->labelledBy)
             continue;
-        const QString labelName = p.index < 0 ? QString::fromUtf8(p.spec->labelledBy)
-                                              : QStringLiteral("%1_%2").arg(QString::fromUtf8(p.spec->labelledBy)).arg(p.index);
+        const QString labelName = p.index < 0 ? QString::fromUtf8(p.row->labelledBy)
+                                              : QStringLiteral("%1_%2").arg(QString::fromUtf8(p.row->labelledBy)).arg(p.index);
         auto* label = findChild<QWidget*>(labelName);
         QString caption;
         if (auto* text = qobject_cast<QLabel*>(label)) {
@@ -205,8 +205,8 @@ void Form::build(std::span<const ControlSpec> controls)
 
     std::vector<std::pair<int, QWidget*>> focusable;
     for (const Placed& p : placed) {
-        if (takesFocus(p.spec->kind))
-            focusable.emplace_back(p.spec->tabIndex + std::max(p.index, 0), p.widget);
+        if (takesFocus(p.row->kind))
+            focusable.emplace_back(p.row->tabIndex + std::max(p.index, 0), p.widget);
     }
     std::stable_sort(focusable.begin(), focusable.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -31,7 +31,7 @@ enum : unsigned {
 // One row of a window's layout table: a control, or a control array whose
 // members stand `stepTop` twips apart with tab indices rising by one.
 // Members are named "<name>_<index>".
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     const char* container; // objectName of a frame; nullptr: the window
@@ -47,7 +47,7 @@ struct ControlSpec {
 
 enum class TitleButtons { Close, MinimiseAndClose };
 
-struct FormSpec {
+struct FormLayout {
     const char* name;
     const char* title;
     int width, height; // client area, twips
@@ -75,7 +75,7 @@ public:
     void load();
 
 protected:
-    Form(const FormSpec& spec, std::span<const ControlSpec> controls);
+    Form(const FormLayout& layout, std::span<const ControlRow> controls);
 
     virtual void Form_Load() {}
     // What the user is shown when an event procedure raises. A warning box
@@ -107,7 +107,7 @@ protected:
     }
 
 private:
-    void build(std::span<const ControlSpec> controls);
+    void build(std::span<const ControlRow> controls);
 };
 
 // A window that exists at most once, owned by the window that opens it.

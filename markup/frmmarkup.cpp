@@ -16,10 +16,10 @@ namespace {
 using enum ControlKind;
 using namespace ControlFlag;
 
-const FormSpec markupSpec{"frmMarkup", "Markup Program", 4770, 4170, TitleButtons::MinimiseAndClose, true};
+const FormLayout markupLayout{"frmMarkup", "Markup Program", 4770, 4170, TitleButtons::MinimiseAndClose, true};
 
 // clang-format off
-const ControlSpec markupControls[] = {
+const ControlRow markupControls[] = {
     // name                kind      container  caption                      left  top   width height tab flags      labelledBy
     {"Frame6",           Frame,    nullptr,  "Values",                    120,  120, 4455, 1335,  8},
     {"lblAmount2",       Label,    "Frame6", "Amount for Calculation : \u00a3", 120, 240, 1815, 255, 0, AlignRight},
@@ -46,7 +46,7 @@ const QString tooLarge = QStringLiteral(
 } // namespace
 
 frmMarkup::frmMarkup()
-    : Form(markupSpec, markupControls)
+    : Form(markupLayout, markupControls)
     , txtPrice(control<QLineEdit>(QStringLiteral("txtPrice")))
     , txtCurrentVat(control<QLineEdit>(QStringLiteral("txtCurrentVat")))
     , cboMarkupRates(control<QComboBox>(QStringLiteral("cboMarkupRates")))

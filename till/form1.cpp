@@ -17,7 +17,7 @@ namespace {
 using enum ControlKind;
 using namespace ControlFlag;
 
-const FormSpec form1Spec{"Form1", "Tillora", 11400, 6960, TitleButtons::MinimiseAndClose, true};
+const FormLayout form1Layout{"Form1", "Tillora", 11400, 6960, TitleButtons::MinimiseAndClose, true};
 
 const char* const tillCaptions[tillRows] = {
     "Number of 1p coins :",  "Number of 2p coins :",  "Number of 5p coins :",  "Number of 10p coins :",
@@ -31,7 +31,7 @@ const char* const totalCaptions[tillRows] = {
 };
 
 // Twips from each container's outer corner; frames come before what they hold.
-const ControlSpec form1Controls[] = {
+const ControlRow form1Controls[] = {
     {"Frame10", Frame, nullptr, "FLOAT", 120, 120, 3015, 615, 59, Bold},
     {"Frame9", Frame, nullptr, "Till Contents", 120, 840, 3015, 5895, 62, Bold},
     {"Frame11", Frame, nullptr, "Cheques", 3240, 120, 2895, 4935, 38, Bold},
@@ -112,7 +112,7 @@ void selectToEnd(QLineEdit* box)
 } // namespace
 
 Form1::Form1()
-    : Form(form1Spec, form1Controls)
+    : Form(form1Layout, form1Controls)
 {
     bindControls();
     // The frame's caption in capitals would be spelt out letter by letter.

@@ -15,10 +15,10 @@ namespace {
 using enum ControlKind;
 using namespace ControlFlag;
 
-const FormSpec vatSpec{"frmVATCalc", "VAT Calculator", 4740, 4155, TitleButtons::MinimiseAndClose, true};
+const FormLayout vatLayout{"frmVATCalc", "VAT Calculator", 4740, 4155, TitleButtons::MinimiseAndClose, true};
 
 // clang-format off
-const ControlSpec vatControls[] = {
+const ControlRow vatControls[] = {
     // name                 kind     container  caption                         left  top   width height tab flags     labelledBy
     {"Frame3",            Frame,   nullptr,  "Values",                       120,  120, 4455, 975,  5},
     {"lblAmt",            Label,   "Frame3", "Amount for Calculation : \u00a3", 120, 240, 1815, 255,  7},
@@ -40,7 +40,7 @@ const QString tooLarge = QStringLiteral(
 } // namespace
 
 frmVATCalc::frmVATCalc()
-    : Form(vatSpec, vatControls)
+    : Form(vatLayout, vatControls)
     , txtPrice(control<QLineEdit>(QStringLiteral("txtPrice")))
     , txtCurrentVATRate(control<QLineEdit>(QStringLiteral("txtCurrentVATRate")))
     , cmdVATOn(control<QPushButton>(QStringLiteral("cmdVATOn")))

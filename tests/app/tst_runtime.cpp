@@ -21,7 +21,7 @@ namespace {
 
 const char* const shelfCaptions[] = {"Shelf one :", "Shelf two \u00a3"};
 
-const ControlSpec sampleControls[] = {
+const ControlRow sampleControls[] = {
     {"Frame1", ControlKind::Frame, nullptr, "Stock", 120, 120, 3000, 1500, 5, ControlFlag::Bold},
     {"lblShelf", ControlKind::Label, "Frame1", nullptr, 120, 240, 1200, 255, 9, ControlFlag::AlignRight,
      nullptr, 2, 480, shelfCaptions},
