@@ -2,7 +2,7 @@
 
 // Drives a real window from a test the way a user does: keys and clicks.
 
-#include "app/form.h"
+#include "till/form1.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -40,6 +40,33 @@ inline void pickWithKeys(QComboBox* list, int position)
     QTest::keyClick(list, Qt::Key_Home);
     for (int i = 0; i < position; ++i)
         QTest::keyClick(list, Qt::Key_Down);
+}
+
+// Works a window step by step: "box=text" types into a box, "list=2" picks
+// a list position, a bare name clicks that button.
+inline void fill(QWidget* window, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        const QStringList parts = step.split(u'=');
+        if (parts.size() == 1)
+            QTest::mouseClick(window->findChild<QPushButton*>(parts[0]), Qt::LeftButton);
+        else if (auto* list = window->findChild<QComboBox*>(parts[0]))
+            pickWithKeys(list, parts[1].toInt());
+        else
+            typeInto(window->findChild<QLineEdit*>(parts[0]), parts[1]);
+    }
+}
+
+// Opens a tool window by its button on the till, as a user does.
+inline QWidget* openTool(Form1& till, const QString& button)
+{
+    QTest::mouseClick(till.findChild<QPushButton*>(button), Qt::LeftButton);
+    QWidget* tool = button == u"cmdVATCalc" ? static_cast<QWidget*>(till.vatCalculator())
+                  : button == u"cmdMarkup"  ? static_cast<QWidget*>(till.markupCalculator())
+                                            : till.aboutWindow();
+    if (!tool || !QTest::qWaitForWindowActive(tool))
+        qFatal("%s opened no window", qPrintable(button));
+    return tool;
 }
 
 // The objectNames of the widgets that hold the focus as Tab is pressed
@@ -106,6 +133,12 @@ inline std::optional<CaptionRoom> captionRoom(QWidget* w)
         option.text = button->text();
         return CaptionRoom{button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button),
                            button->text(), Qt::AlignCenter | Qt::TextShowMnemonic};
+    }
+    if (auto* list = qobject_cast<QComboBox*>(w)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        return CaptionRoom{list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list),
+                           list->currentText(), Qt::AlignLeft | Qt::AlignVCenter};
     }
     if (auto* box = qobject_cast<QLineEdit*>(w)) {
         QStyleOptionFrame option;
