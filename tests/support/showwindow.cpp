@@ -8,7 +8,6 @@
 // name=text fills an entry box (or picks a list position), a bare name
 // clicks a button. The window stands at (10, 10) on the screen.
 #include "about/frmabout.h"
-#include "app/form.h"
 #include "app/region.h"
 #include "markup/frmmarkup.h"
 #include "vatcalc/frmvatcalc.h"
@@ -27,36 +26,34 @@ namespace {
 
 QWidget* open(const QString& which)
 {
-    QWidget* window = nullptr;
-    if (which == u"vat")
-        window = &(new WindowSlot<frmVATCalc>)->show();
-    else if (which == u"markup")
-        window = &(new WindowSlot<frmMarkup>)->show();
-    else if (which == u"about")
-        window = &(new WindowSlot<frmAbout>)->show();
+    Form* window = which == u"vat"      ? static_cast<Form*>(new frmVATCalc)
+                 : which == u"markup" ? static_cast<Form*>(new frmMarkup)
+                 : which == u"about"  ? static_cast<Form*>(new frmAbout)
+                                      : nullptr;
+    if (window) {
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->load();
+        window->show();
+    }
     return window;
 }
 
 bool apply(QWidget* window, const QString& step)
 {
-    const qsizetype equals = step.indexOf(u'=');
-    const QString name = step.left(equals);
-    if (equals < 0) {
+    const QString name = step.section(u'=', 0, 0);
+    if (!step.contains(u'=')) {
         auto* button = window->findChild<QPushButton*>(name);
         if (button)
             button->click();
         return button;
     }
-    const QString value = step.mid(equals + 1);
-    if (auto* box = window->findChild<QLineEdit*>(name)) {
-        box->setText(value);
-        return true;
-    }
-    if (auto* list = window->findChild<QComboBox*>(name)) {
-        list->setCurrentIndex(value.toInt());
-        return true;
-    }
-    return false;
+    if (auto* box = window->findChild<QLineEdit*>(name))
+        box->setText(step.section(u'=', 1));
+    else if (auto* list = window->findChild<QComboBox*>(name))
+        list->setCurrentIndex(step.section(u'=', 1).toInt());
+    else
+        return false;
+    return true;
 }
 
 } // namespace
