@@ -21,8 +21,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&m_window));
     }
     void bannerIsABaselineJfifJpeg();
-    void bannerAtNaturalSizeOnTeal();
-    void textsFitAndNoIcon();
+    void window();
 
 private:
     frmAbout m_window;
@@ -47,8 +46,9 @@ void TestAbout::bannerIsABaselineJfifJpeg()
     QVERIFY(!bytes.contains("\xFF\xC2")); // and no progressive one
 }
 
-// Drawn from the box's top-left corner, not stretched; teal beyond it.
-void TestAbout::bannerAtNaturalSizeOnTeal()
+// The banner is drawn from the box's top-left corner, not stretched, with
+// teal beyond it; the texts fit, and the window has no icon.
+void TestAbout::window()
 {
     auto* picture = m_window.findChild<QLabel*>("Picture1");
     QCOMPARE(picture->size(), QSize(241, 33));
@@ -58,10 +58,7 @@ void TestAbout::bannerAtNaturalSizeOnTeal()
         const QColor expected = banner.rect().contains(at) ? banner.pixelColor(at) : QColor(0, 192, 192);
         QVERIFY2(shown.pixelColor(at) == expected, qPrintable(QStringLiteral("at %1,%2").arg(at.x()).arg(at.y())));
     }
-}
 
-void TestAbout::textsFitAndNoIcon()
-{
     QStringList texts;
     for (const char* name : {"Label1", "Label2", "Label3"})
         texts << m_window.findChild<QLabel*>(name)->text();

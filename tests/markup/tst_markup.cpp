@@ -77,10 +77,8 @@ void TestMarkup::calculations_data()
     QTest::newRow("too long for the label") << "1e20" << "17.5" << 1 << "£1E+20 + a markup of 5% = a selling price of "
         "£123,375,000,000,000,000,000.00 - VAT on this item is £18,375,000,000,000,000,000.00" << "";
     QTest::newRow("selling price overflows") << "1e308" << "1000" << 2 << "" << tooLarge;
-    QTest::newRow("amount and markup overflow") << "1.7e308" << "0" << 19 << "" << tooLarge;
     QTest::newRow("amount beyond a double") << "1e999" << "20" << 2 << "" << tooLarge;
     QTest::newRow("VAT rate beyond a double") << "100" << "1e999" << 2 << "" << tooLarge;
-    QTest::newRow("VAT rate infinitely negative") << "100" << "-1e999" << 2 << "" << tooLarge;
 }
 
 // Each row first shows a result, which the row's result replaces and a
