@@ -5,21 +5,17 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
-
-#include <memory>
 
 namespace tillora::test {
 
 void whenModalOpens(std::function<void(QWidget*)> answer)
 {
     auto* timer = new QTimer(qApp);
-    auto started = std::make_shared<int>(0);
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, started] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, waited = 0]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal) {
-            if (++*started > 2000) { // 10 s: the box never came
+            if (++waited > 2000) { // 10 s: the box never came
                 qWarning("whenModalOpens: no modal window opened");
                 timer->deleteLater();
                 timer->stop();
