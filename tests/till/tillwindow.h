@@ -74,6 +74,16 @@ public:
         QTest::keyClicks(box(name), keys);
     }
 
+    // Each step "box=keys" retypes the box; "box=" empties it.
+    void enter(const QStringList& steps)
+    {
+        for (const QString& step : steps) {
+            const QString name = step.section(u'=', 0, 0);
+            const QString keys = step.section(u'=', 1);
+            keys.isEmpty() ? empty(name) : retype(name, keys);
+        }
+    }
+
     // Every result box, in a fixed order, for spotting any change.
     QStringList results() const
     {
