@@ -102,15 +102,12 @@ private:
 
 // The day of the worked example: float first, then counts and a cheque;
 // grand total 118.40.
+inline const QStringList workedExampleSteps{"txtFloat=50.00", "txtTill_3=4", "txtTill_6=3", "txtTill_8=2",
+                                            "txtTill_9=6", "txtTill_10=1", "txtChequeAmt_0=25.00"};
+
 inline void typeWorkedExample(TillWindow& till)
 {
-    till.type("txtFloat", "50.00");
-    till.type("txtTill_3", "4");
-    till.type("txtTill_6", "3");
-    till.type("txtTill_8", "2");
-    till.type("txtTill_9", "6");
-    till.type("txtTill_10", "1");
-    till.type("txtChequeAmt_0", "25.00");
+    till.enter(workedExampleSteps);
 }
 
 // A printer that records into one place every job the window sends it.
