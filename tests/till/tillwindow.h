@@ -60,28 +60,21 @@ public:
         QTest::keyClicks(tabInto(name), keys);
     }
 
-    // Selects everything and deletes it, as a user would.
-    void empty(const QString& name)
+    // Selects everything and types over it, as a user would; no keys
+    // leave the box empty.
+    void retype(const QString& name, const QString& keys)
     {
         QLineEdit* target = tabInto(name);
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_Backspace);
-    }
-
-    void retype(const QString& name, const QString& keys)
-    {
-        empty(name);
-        QTest::keyClicks(box(name), keys);
+        QTest::keyClicks(target, keys);
     }
 
     // Each step "box=keys" retypes the box; "box=" empties it.
     void enter(const QStringList& steps)
     {
-        for (const QString& step : steps) {
-            const QString name = step.section(u'=', 0, 0);
-            const QString keys = step.section(u'=', 1);
-            keys.isEmpty() ? empty(name) : retype(name, keys);
-        }
+        for (const QString& step : steps)
+            retype(step.section(u'=', 0, 0), step.section(u'=', 1));
     }
 
     // Every result box, in a fixed order, for spotting any change.
