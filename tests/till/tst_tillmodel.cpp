@@ -77,7 +77,6 @@ void TestTillModel::workOut_data()
 
     QTest::newRow("empty and blank boxes are 0") << "_ ~ 0 3" << "~ 12" << "5"
                                                  << "3:0.30 | 0.30 0.00 0.30 12.00 12.30 -4.70 12.00";
-    QTest::newRow("empty float") << "7" << "" << "_" << "awaiting the float";
     QTest::newRow("float of blanks") << "7" << "" << "~" << "awaiting the float";
     // 0.005 of a pound shows as 0.01 in each row, and the totals add what is shown.
     QTest::newRow("totals add the rounded line totals") << "0.5 0 0.1" << "" << "0"
@@ -89,7 +88,6 @@ void TestTillModel::workOut_data()
         << "x 0 0 0 0 0 0 0 0 0 0 y" << "0 0 0 0 0 0 0 0 0 z" << "?"
         << "txtTill_0: \u201cx\u201d is not a number.; txtTill_11: \u201cy\u201d is not a number.; "
            "txtChequeAmt_9: \u201cz\u201d is not a number.; txtFloat: \u201c?\u201d is not a number.";
-    QTest::newRow("letters before the float") << "abc" << "" << "_" << "txtTill_0: \u201cabc\u201d is not a number.";
     // A box this full may have cut short what was pasted into it.
     QTest::newRow("one character short of full") << QString(entryCapacity - 3, u'0') + "12" << "" << "0"
                                                  << "0:0.12 | 0.12 0.00 0.12 0.00 0.12 0.12 0.00";
@@ -102,12 +100,8 @@ void TestTillModel::workOut_data()
                                 << "txtTill_11: This count makes its line total too large to calculate.";
     QTest::newRow("notes total") << "0 0 0 0 0 0 0 0 0 0 8e306 3e306" << "" << "0"
                                  << tooLarge("txtTill_10", "notes total");
-    QTest::newRow("change total") << "0 0 0 0 0 0 1e308 4e307" << "" << "0" << tooLarge("txtTill_6", "change total");
     QTest::newRow("till total") << "0 0 0 0 0 0 1.7e308 0 0 0 0 3e306" << "" << "0"
                                 << tooLarge("txtTill_6", "till total");
-    QTest::newRow("cheque total") << "" << "1e308 1.5e308" << "0" << tooLarge("txtChequeAmt_1", "cheque total");
-    QTest::newRow("grand total") << "0 0 0 0 0 0 1e308" << "1.5e308" << "0"
-                                 << tooLarge("txtChequeAmt_0", "grand total");
     QTest::newRow("cash to bank") << "0 0 0 0 0 0 1e308" << "" << "-1.5e308" << tooLarge("txtFloat", "cash to bank");
     // Finite sums whose text, to 15 significant digits, is beyond a double.
     QTest::newRow("change total as shown") << "5.3e295 0 0 0 0 0 0 8.98846567431155e307" << "" << "0"
