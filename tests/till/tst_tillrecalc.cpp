@@ -1,6 +1,7 @@
 // The till's figures as the user types them, key by key. The random-typing
 // test checks every result box after each of thousands of edits; these are
-// the worked examples and the mended faults, each typed as a user would.
+// the examples and the mended faults, each typed as a user would. The
+// whole-count example is typed by Tab alone in tst_keyboardcashup.
 #include "tillwindow.h"
 
 #include <QTest>
@@ -44,30 +45,11 @@ class TestTillRecalc : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
-    void wholeCountTypedKeyByKey();
     void typed_data();
     void typed();
     void unusableEntryBlocksEveryFigure_data();
     void unusableEntryBlocksEveryFigure();
 };
-
-void TestTillRecalc::wholeCountTypedKeyByKey()
-{
-    TillWindow till;
-    QTest::keyClicks(till.tabInto("txtFloat"), "50");
-    // The float is followed by the twelve count boxes in the tab order.
-    for (const char* n : {"7", "3", "4", "10", "5", "6", "12", "4", "3", "5", "2", "1"}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClicks(QApplication::focusWidget(), n);
-    }
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtTill_11"));
-    till.type("txtChequeAmt_0", "25.50");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClicks(QApplication::focusWidget(), "12");
-
-    QCOMPARE(figures(till), QStringLiteral("0:0.07 1:0.06 2:0.20 3:1.00 4:1.00 5:3.00 6:12.00 7:8.00 8:15.00 "
-                                           "9:50.00 10:40.00 11:50.00 | 25.33 155.00 180.33 37.50 217.83 130.33 37.50"));
-}
 
 void TestTillRecalc::typed_data()
 {
