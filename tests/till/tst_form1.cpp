@@ -20,8 +20,8 @@ private slots:
     void geometry();
     void everyCaptionFits();
     void tabWalksTheOrder();
-    void focusSelectsFromCaretToEnd_data();
-    void focusSelectsFromCaretToEnd();
+    void focusAndTyping_data();
+    void focusAndTyping();
 };
 
 // As it opens: fixed size, start-up texts, the focus, and bold only where marked.
@@ -107,7 +107,7 @@ void TestForm1::tabWalksTheOrder()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
 }
 
-void TestForm1::focusSelectsFromCaretToEnd_data()
+void TestForm1::focusAndTyping_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("keys");     // typed on the first visit, "<" moving the caret left
@@ -123,7 +123,7 @@ void TestForm1::focusSelectsFromCaretToEnd_data()
     QTest::newRow("cash to bank") << "txtCashBank" << "42\b" << "" << "";
 }
 
-void TestForm1::focusSelectsFromCaretToEnd()
+void TestForm1::focusAndTyping()
 {
     QFETCH(QString, box);
     QFETCH(QString, keys);
