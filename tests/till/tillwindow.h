@@ -60,18 +60,21 @@ public:
         QTest::keyClicks(tabInto(name), keys);
     }
 
-    // Selects everything and deletes it, as a user would.
-    void empty(const QString& name)
+    // Selects everything and types over it, as a user would; no keys
+    // leave the box empty.
+    void retype(const QString& name, const QString& keys)
     {
         QLineEdit* target = tabInto(name);
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(target, Qt::Key_Backspace);
+        QTest::keyClicks(target, keys);
     }
 
-    void retype(const QString& name, const QString& keys)
+    // Each step "box=keys" retypes the box; "box=" empties it.
+    void enter(const QStringList& steps)
     {
-        empty(name);
-        QTest::keyClicks(box(name), keys);
+        for (const QString& step : steps)
+            retype(step.section(u'=', 0, 0), step.section(u'=', 1));
     }
 
     // Every result box, in a fixed order, for spotting any change.
@@ -92,15 +95,12 @@ private:
 
 // The day of the worked example: float first, then counts and a cheque;
 // grand total 118.40.
+inline const QStringList workedExampleSteps{"txtFloat=50.00", "txtTill_3=4", "txtTill_6=3", "txtTill_8=2",
+                                            "txtTill_9=6", "txtTill_10=1", "txtChequeAmt_0=25.00"};
+
 inline void typeWorkedExample(TillWindow& till)
 {
-    till.type("txtFloat", "50.00");
-    till.type("txtTill_3", "4");
-    till.type("txtTill_6", "3");
-    till.type("txtTill_8", "2");
-    till.type("txtTill_9", "6");
-    till.type("txtTill_10", "1");
-    till.type("txtChequeAmt_0", "25.00");
+    till.enter(workedExampleSteps);
 }
 
 // A printer that records into one place every job the window sends it.
