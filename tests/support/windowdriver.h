@@ -25,6 +25,20 @@ inline void typeInto(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
+// The objectNames of the widgets that hold the focus as Tab is pressed
+// `presses` times, starting from the one holding it now.
+inline QStringList tabCycle(int presses)
+{
+    QStringList order;
+    for (int i = 0; i <= presses; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        order << (focus ? focus->objectName() : QStringLiteral("(none)"));
+        if (focus && i < presses)
+            QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return order;
+}
+
 // Picks a list position with the arrow keys, as a user would.
 inline void pickWithKeys(QComboBox* list, int position)
 {
