@@ -6,8 +6,6 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -19,28 +17,14 @@ using namespace tillora;
 
 namespace {
 
-const char* const shelfCaptions[] = {"Shelf one :", "Shelf two \u00a3"};
-
 const ControlRow sampleControls[] = {
-    {"Frame1", ControlKind::Frame, nullptr, "Stock", 120, 120, 3000, 1500, 5, ControlFlag::Bold},
-    {"lblShelf", ControlKind::Label, "Frame1", nullptr, 120, 240, 1200, 255, 9, ControlFlag::AlignRight,
-     nullptr, 2, 480, shelfCaptions},
-    {"txtShelf", ControlKind::TextBox, "Frame1", "0", 1440, 240, 975, 285, 3, 0, "lblShelf", 2, 480},
-    {"cmdGo", ControlKind::Button, nullptr, "Go", 120, 1800, 1500, 375, 1},
-    {"txtNote", ControlKind::TextBox, nullptr, "", 1800, 1800, 1500, 285, 2, ControlFlag::ReadOnly},
+    {"Frame1", ControlKind::Frame, nullptr, "Stock", 120, 120, 3000, 1500, 2, ControlFlag::Bold},
+    {"txtShelf", ControlKind::TextBox, "Frame1", "0", 1440, 240, 975, 285, 1},
 };
 
 class SampleForm : public Form {
 public:
     SampleForm() : Form({"frmSample", "Sample", 3600, 2400, TitleButtons::Close, false}, sampleControls) {}
-    int loads = 0;
-    void raiseInEvent(const RuntimeError& error)
-    {
-        runEvent([&] { throw error; });
-    }
-
-protected:
-    void Form_Load() override { ++loads; }
 };
 
 } // namespace
@@ -53,10 +37,7 @@ private slots:
     void eventBoundaryCatchesEverything();
     void messageBox_data();
     void messageBox();
-    void windowFromTable();
     void frameLineRunsThroughTitle();
-    void runtimeErrorShowsWarning();
-    void singleInstance();
     void endProgramClosesEveryWindow();
 };
 
@@ -152,38 +133,6 @@ void TestRuntime::messageBox()
     QCOMPARE(seen.defaultButton, defaultButton);
 }
 
-// Names, places, texts, flags, screen-reader names, fonts and the tab order
-// all come from the table.
-void TestRuntime::windowFromTable()
-{
-    SampleForm form;
-    QCOMPARE(form.size(), QSize(240, 160));
-    QVERIFY(!(form.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
-    auto* second = form.findChild<QLineEdit*>(QStringLiteral("txtShelf_1"));
-    QVERIFY(second);
-    QCOMPARE(second->parentWidget()->objectName(), QStringLiteral("Frame1"));
-    QCOMPARE(second->geometry(), QRect(96, 48, 65, 19));
-    QCOMPARE(second->text(), QStringLiteral("0"));
-    QCOMPARE(second->accessibleName(), QStringLiteral("Shelf two"));
-    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("txtShelf_0"))->accessibleName(), QStringLiteral("Shelf one"));
-    auto* label = form.findChild<QLabel*>(QStringLiteral("lblShelf_1"));
-    QCOMPARE(label->text(), QStringLiteral("Shelf two \u00a3"));
-    QVERIFY(label->alignment() & Qt::AlignRight);
-    QVERIFY(form.findChild<QLineEdit*>(QStringLiteral("txtNote"))->isReadOnly());
-    // Qt hands a bold frame's font down to its children unless each has its own.
-    QVERIFY(form.findChild<QGroupBox*>(QStringLiteral("Frame1"))->font().bold());
-    QVERIFY(!label->font().bold() && !second->font().bold());
-
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QStringList order;
-    for (int i = 0; i < 5; ++i) {
-        order << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
-    QCOMPARE(order, QStringList({"cmdGo", "txtNote", "txtShelf_0", "txtShelf_1", "cmdGo"}));
-}
-
 void TestRuntime::frameLineRunsThroughTitle()
 {
     SampleForm form;
@@ -199,36 +148,6 @@ void TestRuntime::frameLineRunsThroughTitle()
     QVERIFY(picture.pixelColor(title.right() + 3, line) != background);
     QCOMPARE(picture.pixelColor(title.left() + 1, line), background);
     QCOMPARE(picture.pixelColor(frame->width() / 2, line + 3), background);
-}
-
-void TestRuntime::runtimeErrorShowsWarning()
-{
-    SampleForm form;
-    test::SeenBox seen;
-    test::answerNextBox(QStringLiteral("OK"), &seen);
-    form.raiseInEvent(RuntimeError(RuntimeError::Kind::DivisionByZero, QStringLiteral("The calculation divides by zero.")));
-    QCOMPARE(seen.text, QStringLiteral("The calculation divides by zero."));
-    QCOMPARE(seen.icon, int(QMessageBox::Warning));
-}
-
-void TestRuntime::singleInstance()
-{
-    WindowSlot<SampleForm> slot;
-    const auto shelf = [&] { return slot.get()->findChild<QLineEdit*>(QStringLiteral("txtShelf_0")); };
-    SampleForm& first = slot.show();
-    shelf()->setText(QStringLiteral("12"));
-    QCOMPARE(&slot.show(), &first);
-    QCOMPARE(first.loads, 1);
-    QCOMPARE(shelf()->text(), QStringLiteral("12"));
-
-    first.close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!slot.get());
-    SampleForm& fresh = slot.show();
-    QCOMPARE(fresh.loads, 1);
-    QCOMPARE(shelf()->text(), QStringLiteral("0"));
-    fresh.close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Ending from inside the running event loop, as the exit button does.
