@@ -4,8 +4,6 @@
 #include "support/tools.h"
 
 #include <QFileDialog>
-#include <QLabel>
-#include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -42,10 +40,8 @@ class TestPrinter : public QObject {
 private slots:
     void initTestCase();
     void linesThroughThePrintEngine();
-    void pictureIsOnePage();
     void orientation_data();
     void orientation();
-    void noDefaultPrinterIsAPrinterError();
     void failedPrintOffersPdf_data();
     void failedPrintOffersPdf();
 
@@ -94,22 +90,6 @@ void TestPrinter::linesThroughThePrintEngine()
     QVERIFY(qAbs(lefts["zoned"] - lefts["third"] - (PagePrinter::zonePoints - PagePrinter::tabStopPoints)) < 0.5);
 }
 
-void TestPrinter::pictureIsOnePage()
-{
-    QLabel window(QStringLiteral("A window to print"));
-    window.setFixedSize(760, 464);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QString path = m_dir.filePath("picture.pdf");
-    auto printer = PagePrinter::forPdf(path);
-    printer->setOrientation(1);
-    printer->printPicture(window);
-    printer->endDoc();
-    QCOMPARE(pageCount(path), 1);
-    const QString images = toolOutput("pdfimages", {"-list", path});
-    QVERIFY2(images.contains(QRegularExpression("\\s760\\s+464\\s")), qPrintable(images));
-}
-
 void TestPrinter::orientation_data()
 {
     QTest::addColumn<int>("value");
@@ -131,18 +111,6 @@ void TestPrinter::orientation()
     QVERIFY(size.hasMatch());
     QCOMPARE(size.captured(1).toDouble() > size.captured(2).toDouble(), landscape);
     QVERIFY_THROWS_EXCEPTION(RuntimeError, printer->setOrientation(3));
-}
-
-void TestPrinter::noDefaultPrinterIsAPrinterError()
-{
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        QSKIP("this machine has a printer");
-    try {
-        PagePrinter::forDefaultPrinter();
-        QFAIL("no error");
-    } catch (const RuntimeError& error) {
-        QCOMPARE(error.kind(), RuntimeError::Kind::Printer);
-    }
 }
 
 void TestPrinter::failedPrintOffersPdf_data()
