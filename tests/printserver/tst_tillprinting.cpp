@@ -25,20 +25,13 @@ namespace {
 
 // with-cupsd.sh names the server's one queue, the default, and the file it
 // writes each printed job to.
-QString queue()
-{
-    return qEnvironmentVariable("TILLORA_TEST_QUEUE");
-}
-
-QString jobFile()
-{
-    return qEnvironmentVariable("TILLORA_TEST_JOB_FILE");
-}
+const QString queue = qEnvironmentVariable("TILLORA_TEST_QUEUE");
+const QString jobFile = qEnvironmentVariable("TILLORA_TEST_JOB_FILE");
 
 QStringList jobs(const char* which) // "completed", "not-completed" or "all"
 {
     QStringList ids;
-    for (const QString& line : toolOutput("lpstat", {"-W", which, "-o", queue()}).split(u'\n', Qt::SkipEmptyParts))
+    for (const QString& line : toolOutput("lpstat", {"-W", which, "-o", queue}).split(u'\n', Qt::SkipEmptyParts))
         ids << line.section(u' ', 0, 0);
     return ids;
 }
@@ -111,19 +104,19 @@ private:
 
 void TestTillPrinting::initTestCase()
 {
-    if (queue().isEmpty() || qEnvironmentVariableIsEmpty("CUPS_SERVER"))
+    if (queue.isEmpty() || qEnvironmentVariableIsEmpty("CUPS_SERVER"))
         QSKIP("needs the print server of tests/printserver/with-cupsd.sh (ctest runs it so)");
     QLocale::setDefault(QLocale(QStringLiteral("en_GB")));
     QVERIFY(m_dir.isValid());
-    QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), queue());
+    QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), queue);
     QVERIFY2(settled(0), "the queue starts empty");
 }
 
 void TestTillPrinting::cleanup()
 {
-    toolSucceeds("cupsenable", {queue()});
-    toolSucceeds("cupsaccept", {queue()});
-    toolSucceeds("cancel", {"-a", queue()});
+    toolSucceeds("cupsenable", {queue});
+    toolSucceeds("cupsaccept", {queue});
+    toolSucceeds("cancel", {"-a", queue});
 }
 
 void TestTillPrinting::onePressOneJob_data()
@@ -142,17 +135,17 @@ void TestTillPrinting::onePressOneJob()
     QTest::mouseClick(till.form().findChild<QPushButton*>(button), Qt::LeftButton);
     QVERIFY2(guard.seen().isEmpty(), qPrintable(guard.seen().join(u'\n')));
     QVERIFY2(settled(++m_completed), qPrintable(jobs("all").join(u' ')));
-    QVERIFY(toolOutput("pdfinfo", {jobFile()}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))));
+    QVERIFY(toolOutput("pdfinfo", {jobFile}).contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))));
     if (button == u"cmdPrintScreen") {
         // Two heading lines, then one line per image.
-        QCOMPARE(toolOutput("pdfimages", {"-list", jobFile()}).count(u'\n'), 3);
+        QCOMPARE(toolOutput("pdfimages", {"-list", jobFile}).count(u'\n'), 3);
         return;
     }
-    const QString text = toolOutput("pdftotext", {"-layout", jobFile(), "-"});
+    const QString text = toolOutput("pdftotext", {"-layout", jobFile, "-"});
     const QString missing = firstMissingLine(till.form(), text);
     QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("\"%1\" missing or out of order in:\n%2").arg(missing, text)));
     QVERIFY(text.contains(QRegularExpression(QStringLiteral("Grand Total : \u00a3\\s+118\\.40\\n"))));
-    QVERIFY2(toolOutput("pdffonts", {jobFile()}).contains(QStringLiteral("Bold")), "the headings are bold");
+    QVERIFY2(toolOutput("pdffonts", {jobFile}).contains(QStringLiteral("Bold")), "the headings are bold");
 }
 
 void TestTillPrinting::queueThatWouldNotPrint_data()
@@ -175,7 +168,7 @@ void TestTillPrinting::queueThatWouldNotPrint()
     QFETCH(bool, saveInstead);
     TillWindow till;
     typeWorkedExample(till);
-    QVERIFY(toolSucceeds(stopped ? "cupsdisable" : "cupsreject", {queue()}));
+    QVERIFY(toolSucceeds(stopped ? "cupsdisable" : "cupsreject", {queue}));
     const QStringList jobsBefore = jobs("all");
     const QStringList before = figures(till.form());
     const QString pdf = m_dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
@@ -192,7 +185,7 @@ void TestTillPrinting::queueThatWouldNotPrint()
     QTest::mouseClick(till.form().findChild<QPushButton*>(button), Qt::LeftButton);
 
     const QString reason = stopped ? QStringLiteral("is stopped") : QStringLiteral("is not accepting documents");
-    QVERIFY2(seen->text.contains(reason) && seen->text.contains(queue()), qPrintable(seen->text));
+    QVERIFY2(seen->text.contains(reason) && seen->text.contains(queue), qPrintable(seen->text));
     QCOMPARE(figures(till.form()), before);
     QTest::qWait(500); // time for a job that slipped through to show up
     QCOMPARE(jobs("all"), jobsBefore);
