@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 
@@ -35,8 +34,6 @@ private slots:
     void floatingPointFaults_data();
     void floatingPointFaults();
     void eventBoundaryCatchesEverything();
-    void messageBox_data();
-    void messageBox();
     void frameLineRunsThroughTitle();
     void endProgramClosesEveryWindow();
 };
@@ -90,47 +87,6 @@ void TestRuntime::eventBoundaryCatchesEverything()
              [](const RuntimeError&) { throw std::runtime_error("handler"); });
     QCOMPARE(seen.size(), 3);
     QCOMPARE(seen.mid(0, 2), QStringList({"bad", "index"}));
-}
-
-void TestRuntime::messageBox_data()
-{
-    QTest::addColumn<int>("style");
-    QTest::addColumn<QString>("press"); // empty: Esc
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QString>("defaultButton");
-
-    QTest::newRow("36 yes") << 36 << "&Yes" << 6 << int(QMessageBox::Question) << "&Yes";
-    QTest::newRow("36 no") << 36 << "&No" << 7 << int(QMessageBox::Question) << "&Yes";
-    QTest::newRow("36 esc") << 36 << "" << 7 << int(QMessageBox::Question) << "&Yes";
-    QTest::newRow("65 ok") << 65 << "OK" << 1 << int(QMessageBox::Information) << "OK";
-    QTest::newRow("65 cancel") << 65 << "Cancel" << 2 << int(QMessageBox::Information) << "OK";
-    QTest::newRow("65 esc") << 65 << "" << 2 << int(QMessageBox::Information) << "OK";
-    QTest::newRow("48 ok") << 48 << "OK" << 1 << int(QMessageBox::Warning) << "OK";
-    QTest::newRow("36+256 default no") << 36 + 256 << "&No" << 7 << int(QMessageBox::Question) << "&No";
-}
-
-void TestRuntime::messageBox()
-{
-    QFETCH(int, style);
-    QFETCH(QString, press);
-    QFETCH(int, answer);
-    QFETCH(int, icon);
-    QFETCH(QString, defaultButton);
-    test::SeenBox seen;
-    test::whenModalOpens([&](QWidget* box) {
-        seen = test::describe(box);
-        if (press.isEmpty())
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
-            test::pressButton(box, press);
-    });
-    const QString prompt = QStringLiteral("First line\r\nSecond line");
-    QCOMPARE(msgBox(nullptr, prompt, style, QStringLiteral("Please Confirm")), answer);
-    QCOMPARE(seen.title, QStringLiteral("Please Confirm"));
-    QCOMPARE(seen.text, prompt);
-    QCOMPARE(seen.icon, icon);
-    QCOMPARE(seen.defaultButton, defaultButton);
 }
 
 void TestRuntime::frameLineRunsThroughTitle()
