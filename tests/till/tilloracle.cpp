@@ -70,50 +70,38 @@ QString listed(const QStringList& texts)
     return u'[' + shown.join(QStringLiteral(", ")) + u']';
 }
 
-// The marked boxes, sorted; a mark is the tint, the reason in the tooltip
-// and the same in the accessible description, all together.
-QStringList markedBoxes(const TillWindow& till, QString* problem)
+// Whether exactly the boxes the entries call for are marked, each for the
+// right reason. A mark is the tint, the reason in the tooltip and the same
+// in the accessible description, all together.
+QString wrongMarks(const TillWindow& till, const TillExpectation& expected)
 {
+    using Kind = TillExpectation::Kind;
     QStringList marked;
     for (const QString& name : entryBoxNames()) {
         const QLineEdit* box = till.box(name);
+        const QString reason = box->toolTip();
         const bool tinted = box->palette().color(QPalette::Base) != QApplication::palette(box).color(QPalette::Base);
-        if (tinted != isMarked(box) || box->accessibleDescription() != box->toolTip())
-            *problem = QStringLiteral("%1 is half marked: tint %2, reason \"%3\", description \"%4\"")
-                           .arg(name, tinted ? "yes" : "no", box->toolTip(), box->accessibleDescription());
-        if (isMarked(box))
-            marked << name;
+        if (tinted != isMarked(box) || box->accessibleDescription() != reason)
+            return QStringLiteral("%1 is half marked: tint %2, reason \"%3\", description \"%4\"")
+                .arg(name, tinted ? "yes" : "no", reason, box->accessibleDescription());
+        if (!isMarked(box))
+            continue;
+        // Beyond a double, the box blamed must hold a number other than 0.
+        const bool rightly = expected.kind == Kind::Unreadable
+            ? expected.unreadable.contains(name) && reason.endsWith(expected.unreadable[name])
+            : expected.kind == Kind::TooLarge && reason.contains(QStringLiteral("too large to calculate"))
+                && !box->text().trimmed().isEmpty() && strictNumber(box->text()) != 0.0;
+        if (!rightly)
+            return QStringLiteral("%1 is marked \"%2\" for %3").arg(name, reason, shortened(box->text()));
+        marked << name;
     }
-    marked.sort();
-    return marked;
-}
-
-QString wrongMarks(const TillWindow& till, const TillExpectation& expected)
-{
-    QString problem;
-    const QStringList marked = markedBoxes(till, &problem);
-    using Kind = TillExpectation::Kind;
-    if (!problem.isEmpty())
-        return problem;
-    if (expected.kind == Kind::Unreadable) {
-        if (marked != expected.unreadable.keys())
-            return QStringLiteral("marked %1, but the unusable entries are %2")
-                .arg(listed(marked), listed(expected.unreadable.keys()));
-        for (auto it = expected.unreadable.cbegin(); it != expected.unreadable.cend(); ++it) {
-            if (!till.box(it.key())->toolTip().endsWith(it.value()))
-                return QStringLiteral("%1's reason \"%2\" should end \"%3\"").arg(it.key(), till.box(it.key())->toolTip(), it.value());
-        }
-        return {};
-    }
-    if (expected.kind != Kind::TooLarge)
-        return marked.isEmpty() ? QString() : QStringLiteral("every entry is usable, but %1 marked").arg(listed(marked));
-    if (marked.size() != 1)
-        return QStringLiteral("a figure is beyond a double, but %1 are marked").arg(listed(marked));
-    const QLineEdit* box = till.box(marked.front());
-    if (!box->toolTip().contains(QStringLiteral("too large to calculate")) || box->text().trimmed().isEmpty()
-        || strictNumber(box->text()) == 0.0)
-        return QStringLiteral("%1 is blamed for a figure beyond a double: \"%2\", reason \"%3\"")
-            .arg(marked.front(), shortened(box->text()), box->toolTip());
+    const qsizetype wanted = expected.kind == Kind::Unreadable ? expected.unreadable.size()
+        : expected.kind == Kind::TooLarge                      ? 1
+                                                               : 0;
+    if (marked.size() != wanted)
+        return QStringLiteral("marked %1, but the unusable entries are %2")
+            .arg(listed(marked), expected.kind == Kind::TooLarge ? QStringLiteral("one figure beyond a double")
+                                                                 : listed(expected.unreadable.keys()));
     return {};
 }
 
