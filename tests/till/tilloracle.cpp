@@ -177,9 +177,11 @@ bool isMarked(const QLineEdit* box)
 
 QString shortened(const QString& text)
 {
+    QString shown = text.size() <= 40 ? text : text.left(30);
+    shown.replace(u'\n', QStringLiteral("\\n")).replace(u'\t', QStringLiteral("\\t"));
     if (text.size() <= 40)
-        return u'"' + text + u'"';
-    return QStringLiteral("\"%1\u2026\" (%2 characters)").arg(text.left(30), QString::number(text.size()));
+        return u'"' + shown + u'"';
+    return QStringLiteral("\"%1\u2026\" (%2 characters)").arg(shown, QString::number(text.size()));
 }
 
 } // namespace tillora::test
