@@ -1,41 +1,27 @@
 #!/bin/sh
 # Runs a command against a print server of its own: a cupsd with its whole
 # configuration, spool and logs in a temporary folder, listening only on a
-# Unix socket there, with one queue "tillora-test" that writes each job to a
-# file. The queue is the server's default, so the program's default-printer
-# lookup finds it. The daemon is stopped by its own process id on the way out.
-#
+# Unix socket there, stopped by its own process id on the way out. Its one
+# queue is the default and writes each job it prints, as a PDF, to a file.
 # Usage: with-cupsd.sh command [argument...]
-# The command sees:
-#   CUPS_SERVER           the socket (every CUPS client, Qt's included, uses it)
-#   TILLORA_TEST_QUEUE    the queue's name
-#   TILLORA_TEST_JOB_FILE where the queue writes the last job it printed
-#   TILLORA_TEST_CUPS_DIR the temporary folder (logs in log/)
+# The command sees CUPS_SERVER (the socket), TILLORA_TEST_QUEUE (the queue)
+# and TILLORA_TEST_JOB_FILE (the last printed job).
 set -eu
-
 [ $# -gt 0 ] || { echo "usage: $0 command [argument...]" >&2; exit 2; }
-# cupsd, lpadmin and cupsdisable live in sbin, which a user's PATH may lack.
-PATH="$PATH:/usr/sbin:/sbin"
-export PATH
+PATH="$PATH:/usr/sbin:/sbin" # cupsd and lpadmin live in sbin
 command -v cupsd >/dev/null 2>&1 || { echo "$0: cupsd is not installed (Debian packages cups, cups-client)" >&2; exit 2; }
 
 dir=$(mktemp -d "${TMPDIR:-/tmp}/tillora-cupsd.XXXXXX")
 pid=""
 stop() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    fi
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
     rm -rf "$dir"
 }
 trap stop EXIT
 trap 'exit 130' INT TERM HUP
 
-# cupsd runs filters as an unprivileged user, which must reach the spool.
-chmod 755 "$dir"
+chmod 755 "$dir" # cupsd's filters run as an unprivileged user
 mkdir -p "$dir/etc/ppd" "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/log" "$dir/out"
-socket="$dir/cups.sock"
-
 cat >"$dir/etc/cups-files.conf" <<CONF
 ServerRoot $dir/etc
 RequestRoot $dir/spool
@@ -48,9 +34,8 @@ PageLog $dir/log/page_log
 Printcap $dir/printcap
 FileDevice Yes
 CONF
-
 cat >"$dir/etc/cupsd.conf" <<CONF
-Listen $socket
+Listen $dir/cups.sock
 LogLevel info
 Browsing No
 WebInterface No
@@ -72,25 +57,21 @@ CONF
 
 cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" &
 pid=$!
-
-export CUPS_SERVER="$socket"
+export CUPS_SERVER="$dir/cups.sock" TILLORA_TEST_QUEUE=tillora-test TILLORA_TEST_JOB_FILE="$dir/out/job"
 unset PRINTER LPDEST
 tries=0
 until lpstat -r 2>/dev/null | grep -q "is running"; do
     tries=$((tries + 1))
     if [ "$tries" -gt 100 ] || ! kill -0 "$pid" 2>/dev/null; then
-        echo "$0: cupsd did not start; its log:" >&2
+        echo "$0: cupsd did not start:" >&2
         cat "$dir/log/error_log" >&2 2>/dev/null || true
         exit 2
     fi
     sleep 0.1
 done
 
-export TILLORA_TEST_QUEUE=tillora-test
-export TILLORA_TEST_JOB_FILE="$dir/out/job"
-export TILLORA_TEST_CUPS_DIR="$dir"
-# A PDF printer's model keeps the job a PDF, for pdftotext and pdfinfo.
-# (lpadmin warns that printer models are deprecated; they still work.)
+# A PDF printer's model keeps each job a PDF (lpadmin warns that models are
+# deprecated; they still work).
 if ! lpadmin -p "$TILLORA_TEST_QUEUE" -E -v "file://$TILLORA_TEST_JOB_FILE" \
         -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>"$dir/log/lpadmin" \
         || ! lpadmin -d "$TILLORA_TEST_QUEUE" 2>>"$dir/log/lpadmin"; then
@@ -101,8 +82,5 @@ fi
 
 status=0
 "$@" || status=$?
-if [ "$status" -ne 0 ]; then
-    echo "$0: the command failed ($status); the end of cupsd's log:" >&2
-    tail -n 20 "$dir/log/error_log" >&2 2>/dev/null || true
-fi
+[ "$status" -eq 0 ] || { echo "$0: the command failed ($status); cupsd's log ends:" >&2; tail -n 20 "$dir/log/error_log" >&2 || true; }
 exit "$status"

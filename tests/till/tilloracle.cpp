@@ -4,8 +4,6 @@
 #include "app/formats.h"
 #include "app/runtimeerror.h"
 
-#include <QSet>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -14,7 +12,7 @@ namespace tillora::test {
 
 namespace {
 
-// One piece of each row's note or coin, in pounds, 1p first.
+// One piece of each row's coin or note, in pounds, 1p first.
 constexpr std::array<double, 12> coinPounds{0.01, 0.02, 0.05, 0.10, 0.20, 0.50, 1, 2, 5, 10, 20, 50};
 constexpr int coinRows = 8; // the rest are notes
 
@@ -31,7 +29,7 @@ double finite(double x)
 QString twoDecimals(double x)
 {
     try {
-        return formatNumber(x, 2);
+        return formatNumber(finite(x), 2);
     } catch (const RuntimeError&) {
         throw BeyondRange{};
     }
@@ -46,75 +44,22 @@ double readBack(const QString& shown)
     }
 }
 
-struct Entries {
-    QList<double> counts, cheques;
-    double floatAmount = 0;
-    bool floatEmpty = false;
-    QMap<QString, QString> unreadable;
-};
-
-Entries readEntries(const TillWindow& till)
-{
-    Entries e;
-    for (const QString& name : entryBoxNames()) {
-        const QString text = till.text(name);
-        double value = 0;
-        if (text.size() >= till.box(name)->maxLength()) {
-            // What was pasted into it may have been cut short.
-            e.unreadable[name] = QStringLiteral(" may be missing.");
-        } else if (!text.trimmed().isEmpty()) {
-            try {
-                value = strictNumber(text);
-            } catch (const RuntimeError& error) {
-                e.unreadable[name] = error.kind() == RuntimeError::Kind::Overflow
-                    ? QStringLiteral(" is too large to calculate with.")
-                    : QStringLiteral(" is not a number.");
-            }
-        }
-        if (name.startsWith(u"txtTill_"))
-            e.counts << value;
-        else if (name.startsWith(u"txtChequeAmt_"))
-            e.cheques << value;
-        else {
-            e.floatAmount = value;
-            e.floatEmpty = text.trimmed().isEmpty();
-        }
-    }
-    return e;
-}
-
-QStringList figures(const Entries& e)
+// The results for the entries' values, in entryBoxNames() order.
+QStringList figures(const QList<double>& values)
 {
     QStringList lines;
     double change = 0, notes = 0, cheques = 0;
-    for (int i = 0; i < int(coinPounds.size()); ++i) {
-        lines << twoDecimals(finite(coinPounds[i] * e.counts[i]));
+    for (int i = 0; i < tillRows; ++i) {
+        lines << twoDecimals(coinPounds[i] * values[i]);
         double& total = i < coinRows ? change : notes;
         total = finite(total + readBack(lines.last()));
     }
-    for (double cheque : e.cheques)
-        cheques = finite(cheques + cheque);
+    for (int j = 0; j < chequeRows; ++j)
+        cheques = finite(cheques + values[tillRows + j]);
     const double till = finite(notes + change);
-    const double grand = finite(till + cheques);
-    const double cash = finite(till - e.floatAmount);
     const QString chequeTotal = twoDecimals(cheques);
-    return lines + QStringList{twoDecimals(change), twoDecimals(notes), twoDecimals(till), chequeTotal,
-                               twoDecimals(grand), twoDecimals(cash), chequeTotal};
-}
-
-bool tinted(const QLineEdit* box)
-{
-    return box->palette().color(QPalette::Base) != QApplication::palette(box).color(QPalette::Base);
-}
-
-QStringList markedBoxes(const TillWindow& till)
-{
-    QStringList marked;
-    for (const QString& name : entryBoxNames()) {
-        if (isMarked(till.box(name)))
-            marked << name;
-    }
-    return marked;
+    return lines << twoDecimals(change) << twoDecimals(notes) << twoDecimals(till) << chequeTotal
+                 << twoDecimals(till + cheques) << twoDecimals(till - values.last()) << chequeTotal;
 }
 
 QString listed(const QStringList& texts)
@@ -125,70 +70,42 @@ QString listed(const QStringList& texts)
     return u'[' + shown.join(QStringLiteral(", ")) + u']';
 }
 
-QString resultsDiffer(const TillWindow& till, const QStringList& expected, const char* what)
+// Whether exactly the boxes the entries call for are marked, each for the
+// right reason. A mark is the tint, the reason in the tooltip and the same
+// in the accessible description, all together.
+QString wrongMarks(const TillWindow& till, const TillExpectation& expected)
 {
-    const QStringList results = till.results();
-    if (results == expected)
-        return {};
-    return QStringLiteral("result boxes %1\n  expected %2\n  shown    %3").arg(QLatin1String(what), listed(expected),
-                                                                             listed(results));
-}
-
-// A mark is the tint, the tooltip and the accessible description together.
-QString inconsistentMark(const TillWindow& till)
-{
+    using Kind = TillExpectation::Kind;
+    QStringList marked;
     for (const QString& name : entryBoxNames()) {
         const QLineEdit* box = till.box(name);
-        const bool reason = !box->toolTip().isEmpty();
-        if (tinted(box) != reason || box->accessibleDescription() != box->toolTip())
-            return QStringLiteral("%1 is half marked: tint %2, reason \"%3\"")
-                .arg(name, tinted(box) ? "yes" : "no", box->toolTip());
+        const QString reason = box->toolTip();
+        const bool tinted = box->palette().color(QPalette::Base) != QApplication::palette(box).color(QPalette::Base);
+        if (tinted != isMarked(box) || box->accessibleDescription() != reason)
+            return QStringLiteral("%1 is half marked: tint %2, reason \"%3\", description \"%4\"")
+                .arg(name, tinted ? "yes" : "no", reason, box->accessibleDescription());
+        if (!isMarked(box))
+            continue;
+        // Beyond a double, the box blamed must hold a number other than 0.
+        const bool rightly = expected.kind == Kind::Unreadable
+            ? expected.unreadable.contains(name) && reason.endsWith(expected.unreadable[name])
+            : expected.kind == Kind::TooLarge && reason.contains(QStringLiteral("too large to calculate"))
+                && !box->text().trimmed().isEmpty() && strictNumber(box->text()) != 0.0;
+        if (!rightly)
+            return QStringLiteral("%1 is marked \"%2\" for %3").arg(name, reason, shortened(box->text()));
+        marked << name;
     }
-    return {};
-}
-
-QString unreadableMarks(const TillWindow& till, const TillExpectation& expected)
-{
-    const QStringList marked = markedBoxes(till);
-    const QStringList unreadable = expected.unreadable.keys();
-    if (QSet<QString>(marked.begin(), marked.end()) != QSet<QString>(unreadable.begin(), unreadable.end()))
-        return QStringLiteral("marked %1, but the unusable entries are %2").arg(listed(marked), listed(unreadable));
-    for (auto it = expected.unreadable.cbegin(); it != expected.unreadable.cend(); ++it) {
-        const QString reason = till.box(it.key())->toolTip();
-        if (!reason.endsWith(it.value()))
-            return QStringLiteral("%1's reason \"%2\" should end \"%3\"").arg(it.key(), reason, it.value());
-    }
-    return {};
-}
-
-QString tooLargeMark(const TillWindow& till)
-{
-    const QStringList marked = markedBoxes(till);
-    if (marked.size() != 1)
-        return QStringLiteral("a figure is beyond a double, but %1 boxes are marked: %2")
-            .arg(marked.size())
-            .arg(listed(marked));
-    const QLineEdit* box = till.box(marked.front());
-    if (!box->toolTip().contains(QStringLiteral("too large to calculate")))
-        return QStringLiteral("%1's reason \"%2\" is not about size").arg(marked.front(), box->toolTip());
-    if (box->text().trimmed().isEmpty() || strictNumber(box->text()) == 0.0)
-        return QStringLiteral("%1 is blamed for a figure beyond a double, but holds zero").arg(marked.front());
+    const qsizetype wanted = expected.kind == Kind::Unreadable ? expected.unreadable.size()
+        : expected.kind == Kind::TooLarge                      ? 1
+                                                               : 0;
+    if (marked.size() != wanted)
+        return QStringLiteral("marked %1, but the unusable entries are %2")
+            .arg(listed(marked), expected.kind == Kind::TooLarge ? QStringLiteral("one figure beyond a double")
+                                                                 : listed(expected.unreadable.keys()));
     return {};
 }
 
 } // namespace
-
-bool untouched(const TillWindow& till)
-{
-    const QStringList names = entryBoxNames();
-    for (const QString& name : names) {
-        const QString text = till.text(name);
-        if (name != u"txtFloat" && !text.trimmed().isEmpty() && strictNumber(text) != 0.0)
-            return false;
-    }
-    const QStringList results = till.results();
-    return std::all_of(results.begin() + tillRows, results.end(), [](const QString& t) { return t.isEmpty(); });
-}
 
 QStringList entryBoxNames()
 {
@@ -197,24 +114,43 @@ QStringList entryBoxNames()
         names << QStringLiteral("txtTill_%1").arg(i);
     for (int j = 0; j < chequeRows; ++j)
         names << QStringLiteral("txtChequeAmt_%1").arg(j);
-    names << QStringLiteral("txtFloat");
-    return names;
+    return names << QStringLiteral("txtFloat");
 }
 
 TillExpectation expectFromEntries(const TillWindow& till)
 {
-    const Entries e = readEntries(till);
+    using Kind = TillExpectation::Kind;
     TillExpectation expected;
-    if (!e.unreadable.isEmpty()) {
-        expected.kind = TillExpectation::Kind::Unreadable;
-        expected.unreadable = e.unreadable;
-    } else if (e.floatEmpty) {
-        expected.kind = TillExpectation::Kind::AwaitingFloat;
+    QList<double> values;
+    for (const QString& name : entryBoxNames()) {
+        const QString text = till.text(name);
+        values << 0;
+        if (text.size() >= till.box(name)->maxLength()) {
+            // What was pasted into it may have been cut short.
+            expected.unreadable[name] = QStringLiteral(" may be missing.");
+        } else if (!text.trimmed().isEmpty()) {
+            try {
+                values.last() = strictNumber(text);
+            } catch (const RuntimeError& error) {
+                expected.unreadable[name] = error.kind() == RuntimeError::Kind::Overflow
+                    ? QStringLiteral(" is too large to calculate with.")
+                    : QStringLiteral(" is not a number.");
+            }
+        }
+    }
+    if (!expected.unreadable.isEmpty()) {
+        expected.kind = Kind::Unreadable;
+    } else if (till.text(QStringLiteral("txtFloat")).trimmed().isEmpty()) {
+        expected.kind = Kind::AwaitingFloat;
+        const QStringList totals = till.results().mid(tillRows);
+        expected.reportPrints = std::all_of(values.cbegin(), values.cend(), [](double v) { return v == 0; })
+            && std::all_of(totals.cbegin(), totals.cend(), [](const QString& t) { return t.isEmpty(); });
     } else {
         try {
-            expected.results = figures(e);
+            expected.results = figures(values);
+            expected.reportPrints = true;
         } catch (const BeyondRange&) {
-            expected.kind = TillExpectation::Kind::TooLarge;
+            expected.kind = Kind::TooLarge;
         }
     }
     return expected;
@@ -222,28 +158,16 @@ TillExpectation expectFromEntries(const TillWindow& till)
 
 QString disagreement(const TillWindow& till, const TillExpectation& expected, const QStringList& lastFigures)
 {
-    if (QString problem = inconsistentMark(till); !problem.isEmpty())
+    if (QString problem = wrongMarks(till, expected); !problem.isEmpty())
         return problem;
-    using Kind = TillExpectation::Kind;
-    switch (expected.kind) {
-    case Kind::Figures:
-        if (const QStringList marked = markedBoxes(till); !marked.isEmpty())
-            return QStringLiteral("every entry is usable, but %1 marked").arg(listed(marked));
-        return resultsDiffer(till, expected.results, "disagree with the entries");
-    case Kind::AwaitingFloat:
-        if (const QStringList marked = markedBoxes(till); !marked.isEmpty())
-            return QStringLiteral("the float is empty and nothing unusable, but %1 marked").arg(listed(marked));
-        return resultsDiffer(till, lastFigures, "changed while the float is empty");
-    case Kind::Unreadable:
-        if (QString problem = unreadableMarks(till, expected); !problem.isEmpty())
-            return problem;
-        return resultsDiffer(till, lastFigures, "changed while an entry is unusable");
-    case Kind::TooLarge:
-        if (QString problem = tooLargeMark(till); !problem.isEmpty())
-            return problem;
-        return resultsDiffer(till, lastFigures, "changed while a figure is beyond a double");
-    }
-    return {};
+    static const char* const why[] = {"disagree with the entries", "changed while the float is empty",
+                                      "changed while an entry is unusable", "changed while a figure is beyond a double"};
+    const QStringList& wanted = expected.kind == TillExpectation::Kind::Figures ? expected.results : lastFigures;
+    const QStringList results = till.results();
+    if (results == wanted)
+        return {};
+    return QStringLiteral("result boxes %1\n  expected %2\n  shown    %3")
+        .arg(QLatin1String(why[int(expected.kind)]), listed(wanted), listed(results));
 }
 
 bool isMarked(const QLineEdit* box)
@@ -253,9 +177,11 @@ bool isMarked(const QLineEdit* box)
 
 QString shortened(const QString& text)
 {
+    QString shown = text.size() <= 40 ? text : text.left(30);
+    shown.replace(u'\n', QStringLiteral("\\n")).replace(u'\t', QStringLiteral("\\t"));
     if (text.size() <= 40)
-        return u'"' + text + u'"';
-    return QStringLiteral("\"%1\u2026\" (%2 characters)").arg(text.left(30), QString::number(text.size()));
+        return u'"' + shown + u'"';
+    return QStringLiteral("\"%1\u2026\" (%2 characters)").arg(shown, QString::number(text.size()));
 }
 
 } // namespace tillora::test

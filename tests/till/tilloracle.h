@@ -7,16 +7,16 @@
 
 namespace tillora::test {
 
-// The names of the boxes the user types into: the twelve counts, the ten
-// cheques and the float.
+// The boxes the user types into: the twelve counts, the ten cheques and the
+// float.
 QStringList entryBoxNames();
 
 // What the result boxes must show for the entry boxes' texts, worked out
 // here, apart from the till's own model, from the rules a shopkeeper reads:
-// an empty box is 0, a full one unusable; each line total is its count times the coin's value
-// in pounds, shown to two decimals; the change, notes, till, grand and
-// cash-to-bank totals add and subtract the line totals as shown, the cheque
-// total the amounts as typed; an empty float writes nothing.
+// an empty box is 0, a full one unusable; each line total is its count times
+// the coin's value in pounds, shown to two decimals; the change, notes, till,
+// grand and cash-to-bank totals add and subtract the line totals as shown,
+// the cheque total the amounts as typed; an empty float writes nothing.
 struct TillExpectation {
     enum class Kind {
         Figures,       // every result box shows `results`
@@ -25,9 +25,11 @@ struct TillExpectation {
         TooLarge,      // a figure goes beyond a double: one box is marked
     };
     Kind kind = Kind::Figures;
-    QStringList results; // in TillWindow::results() order
-    // Box name -> how its mark's reason ends.
-    QMap<QString, QString> unreadable;
+    QStringList results;               // in TillWindow::results() order
+    QMap<QString, QString> unreadable; // box name -> how its mark's reason ends
+    // Print Report prints, rather than saying why not: with no float, only a
+    // till still at its start prints as it stands.
+    bool reportPrints = false;
 };
 
 TillExpectation expectFromEntries(const TillWindow& till);
@@ -36,10 +38,6 @@ TillExpectation expectFromEntries(const TillWindow& till);
 // agrees. `lastFigures` are the results of the last complete recalculation,
 // which every result box must keep while the figures cannot be worked out.
 QString disagreement(const TillWindow& till, const TillExpectation& expected, const QStringList& lastFigures);
-
-// Whether the till is still at its start: every count and cheque zero and
-// no total written. Only then may a report print while the float is empty.
-bool untouched(const TillWindow& till);
 
 // Whether a box is marked as keeping the figures from being worked out.
 bool isMarked(const QLineEdit* box);

@@ -24,19 +24,12 @@ constexpr double promptMs = 100;
 constexpr double promptMs = 50;
 #endif
 
+// Digits, or junk that begins like a number.
 QString hugeText(const QString& kind)
 {
-    if (kind == u"digits") {
-        QString s(megabyte, u'0');
-        for (qsizetype i = 0; i < s.size(); ++i)
-            s[i] = QChar(u'0' + int((i * 7 + i / 13) % 10));
-        return s;
-    }
-    if (kind == u"zeros then a count")
-        return QString(megabyte - 2, u'0') + QStringLiteral("12");
-    // Junk that begins like a number.
-    QString s = QStringLiteral("1,234.5");
-    const QString pieces = QStringLiteral("0123456789-.,eE +()\u00a3\u20acabcxyz#%&*/");
+    const QString pieces = kind == u"digits" ? QStringLiteral("0123456789")
+                                             : QStringLiteral("0123456789-.,eE +()\u00a3\u20acabcxyz#%&*/");
+    QString s = kind == u"digits" ? QString() : QStringLiteral("1,234.5");
     while (s.size() < megabyte)
         s += pieces[int(s.size() * 31 % pieces.size())];
     return s;
@@ -74,8 +67,8 @@ void TestHugeInput::pasteIsHandledPromptly_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("kind");
-    for (const char* box : {"txtTill_0", "txtTill_11", "txtChequeAmt_0", "txtChequeAmt_9", "txtFloat"}) {
-        for (const char* kind : {"digits", "junk", "zeros then a count"})
+    for (const char* box : {"txtTill_0", "txtChequeAmt_9", "txtFloat"}) {
+        for (const char* kind : {"digits", "junk"})
             QTest::addRow("%s, %s", box, kind) << QString::fromLatin1(box) << QString::fromLatin1(kind);
     }
 }
