@@ -15,6 +15,16 @@ bool RuntimeError::isFloatingPointFault() const
         || m_kind == Kind::InvalidOperation;
 }
 
+RuntimeError asFigureTooLarge(const RuntimeError& error)
+{
+    if (error.kind() != RuntimeError::Kind::Overflow && error.kind() != RuntimeError::Kind::InvalidOperation)
+        return error;
+    return RuntimeError(error.kind(),
+                        QStringLiteral("The amount or the VAT rate is too large to work with. "
+                                       "Please check both figures."),
+                        error.source());
+}
+
 namespace fp {
 
 double checked(double x)

@@ -36,6 +36,11 @@ private:
     QString m_source;
 };
 
+// An overflow or invalid result told in a calculator's terms: there the user
+// can only have typed a figure too large to work with. Other errors pass
+// unchanged, with their own words.
+RuntimeError asFigureTooLarge(const RuntimeError& error);
+
 // Floating-point operations that raise the run-time error instead of
 // quietly giving inf or nan, since C++ does not trap.
 namespace fp {

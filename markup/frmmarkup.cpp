@@ -40,9 +40,6 @@ const ControlRow markupControls[] = {
 // List position p stands for a markup of 5 × p percent; 0 is the prompt.
 constexpr int lastRatePosition = 19;
 
-const QString tooLarge = QStringLiteral(
-    "The amount or the VAT rate is too large to work with. Please check both figures.");
-
 } // namespace
 
 frmMarkup::frmMarkup()
@@ -90,12 +87,9 @@ void frmMarkup::cmdClose_Click()
     close();
 }
 
-// The foundation's words for a floating-point fault speak of the
-// arithmetic; here the user can only have typed too large a figure.
 void frmMarkup::showRuntimeError(const RuntimeError& error)
 {
-    const bool tooLargeFigure = error.isFloatingPointFault();
-    Form::showRuntimeError(tooLargeFigure ? RuntimeError(error.kind(), tooLarge, error.source()) : error);
+    Form::showRuntimeError(asFigureTooLarge(error));
 }
 
 } // namespace tillora

@@ -34,9 +34,6 @@ const ControlRow vatControls[] = {
 };
 // clang-format on
 
-const QString tooLarge = QStringLiteral(
-    "The amount or the VAT rate is too large to work with. Please check both figures.");
-
 } // namespace
 
 frmVATCalc::frmVATCalc()
@@ -85,13 +82,9 @@ void frmVATCalc::cmdClose_Click()
     close();
 }
 
-// The foundation's words for a floating-point fault speak of the
-// arithmetic; here the user can only have typed too large a figure.
 void frmVATCalc::showRuntimeError(const RuntimeError& error)
 {
-    const bool tooLargeFigure = error.kind() == RuntimeError::Kind::Overflow
-        || error.kind() == RuntimeError::Kind::InvalidOperation;
-    Form::showRuntimeError(tooLargeFigure ? RuntimeError(error.kind(), tooLarge, error.source()) : error);
+    Form::showRuntimeError(asFigureTooLarge(error));
 }
 
 } // namespace tillora
