@@ -39,11 +39,14 @@ void printNonZeroRows(Printer& printer, const Labels& labels, const Boxes& boxes
     }
 }
 
+// A bold heading with an empty line under it; each section but the first
+// opens so.
 void printHeading(Printer& printer, const QString& heading)
 {
     printer.setEmphasis(true);
     printer.printLine(heading);
     printer.setEmphasis(false);
+    printer.printLine(QString());
 }
 
 void printTitle(const Form1& till, Printer& printer)
@@ -62,19 +65,16 @@ void printTitle(const Form1& till, Printer& printer)
 void printTotals(const Form1& till, Printer& printer)
 {
     printHeading(printer, QStringLiteral("TOTALS"));
-    printer.printLine(QString());
     printNonZeroRows(printer, till.lblTotal, till.txtTotals);
     printer.printLine(row(till.lblTotalChange, 2, till.txtChangeTotal));
     printer.printLine(row(till.lblTotalNotes, 3, till.txtNotesTotal));
     printer.printLine(QString());
     printHeading(printer, QStringLiteral("CALCULATION OF GRAND TOTAL"));
-    printer.printLine(QString());
     printer.printLine(row(till.lblTillTotal, 3, till.txtTillTotal));
     printer.printLine(row(till.lblChequeAdd, 2, till.txtChequeTotal));
     printer.printLine(row(till.lblGrandTotal, 3, till.txtTotal));
     printer.printLine(QString());
     printHeading(printer, QStringLiteral("MISCELLANEOUS"));
-    printer.printLine(QString());
     printer.printLine(row(till.lblCashBank, 2, till.txtCashBank));
     printer.printLine(row(till.lblChequeBank, 2, till.txtChequeBank));
 }
@@ -130,7 +130,6 @@ void printTillReport(const Form1& till, Printer& printer)
     printNonZeroRows(printer, till.lblTill, till.txtTill);
     printer.printLine(QString());
     printHeading(printer, QStringLiteral("CHEQUES"));
-    printer.printLine(QString());
     printNonZeroRows(printer, till.lblCheque, till.txtChequeAmt);
     printer.printLine(QString());
     printTotals(till, printer);
