@@ -1,11 +1,13 @@
 #include "app/startup.h"
 
-#include "app/form.h"
-#include "app/region.h"
-#include "till/form1.h"
+#include "app/core/region.h"
+#include "app/core/version.h"
+#include "till/tillwindow.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -26,6 +28,19 @@ bool displayAvailable()
 
 } // namespace
 
+void installTranslation(QCoreApplication& application)
+{
+    const QString home = QCoreApplication::applicationDirPath();
+    auto* translator = new QTranslator(&application);
+    for (const QString& folder : {home + QStringLiteral("/translations"), home + QStringLiteral("/../share/tillora/translations")}) {
+        if (translator->load(QLocale::system(), QStringLiteral("tillora"), QStringLiteral("_"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+    }
+    delete translator;
+}
+
 int run(int argc, char** argv)
 {
     if (!displayAvailable()) {
@@ -33,16 +48,18 @@ int run(int argc, char** argv)
                      argc > 0 ? argv[0] : "tillora");
         return 1;
     }
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tillora"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.3"));
+    QApplication::setApplicationVersion(QLatin1String(tilloraVersion));
     // Lets the desktop match the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tillora.Tillora"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     adoptSystemRegion();
+    installTranslation(application);
 
-    WindowSlot<Form1> mainWindow;
-    mainWindow.show();
+    auto* till = new TillWindow;
+    till->setAttribute(Qt::WA_DeleteOnClose);
+    till->show();
     const int status = QApplication::exec();
     // Windows that endProgram() scheduled for deletion go now, not at exit.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,34 +1,22 @@
 #pragma once
 
 #include <QLocale>
-#include <QString>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 
-// What the fuzz targets share: the regions they try and a check that
-// stops the run with the failing property and its values, so libFuzzer
-// saves the input as a crash.
-namespace tillora::fuzz {
-
-inline const std::array<QLocale, 5>& regions()
+// The regions the fuzz targets try, and a check that stops the run with the
+// failing property, so that libFuzzer keeps the input as a crash.
+inline QLocale fuzzRegion(unsigned char pick)
 {
-    static const std::array<QLocale, 5> all{QLocale("en_GB"), QLocale("en_US"), QLocale("de_DE"),
-                                            QLocale("fr_FR"), QLocale("de_CH")};
-    return all;
-}
-
-[[noreturn]] inline void fail(const char* property, const QString& detail)
-{
-    std::fprintf(stderr, "\nPROPERTY FAILED: %s\n  %s\n", property, qPrintable(detail));
-    std::abort();
+    static const QLocale regions[] = {QLocale("en_GB"), QLocale("en_US"), QLocale("de_DE"), QLocale("fr_FR"), QLocale("de_CH")};
+    return regions[pick % 5];
 }
 
 inline void check(bool holds, const char* property, const QString& detail = {})
 {
-    if (!holds)
-        fail(property, detail);
+    if (holds)
+        return;
+    std::fprintf(stderr, "\nPROPERTY FAILED: %s\n  %s\n", property, qPrintable(detail));
+    std::abort();
 }
-
-} // namespace tillora::fuzz

@@ -15,7 +15,7 @@ need_packages() {
 }
 
 # What building and running the program needs.
-RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation libcups2-dev"
+RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins libgl-dev fonts-liberation libcups2-dev"
 
 # What the tests need besides: PDF tools, Google Benchmark and Xlib for the
 # benchmarks, clang with libFuzzer and the sanitizer runtimes, a print server

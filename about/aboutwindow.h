@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/ui/layout.h"
+
+namespace tillora {
+
+// The product name, its version and copyright, and the banner.
+class AboutWindow : public FixedWindow {
+    Q_OBJECT
+public:
+    AboutWindow();
+
+private:
+    static std::span<const ControlRow> controlTable();
+};
+
+} // namespace tillora

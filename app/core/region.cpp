@@ -1,0 +1,18 @@
+#include "app/core/region.h"
+
+namespace tillora {
+
+QLocale systemRegion()
+{
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C)
+        return QLocale(QLocale::English, QLocale::UnitedKingdom);
+    return system;
+}
+
+void adoptSystemRegion()
+{
+    QLocale::setDefault(systemRegion());
+}
+
+} // namespace tillora

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace tillora {
+
+inline constexpr int tillRows = 12;     // 1p (row 0) up to £50 (row 11)
+inline constexpr int chequeRows = 10;
+inline constexpr int firstNotesRow = 8; // rows 0 to 7 are coins, 8 to 11 notes
+
+// The value in pounds of one piece of each row's note or coin.
+inline constexpr std::array<double, tillRows> denominations{0.01, 0.02, 0.05, 0.10, 0.20, 0.50, 1, 2, 5, 10, 20, 50};
+
+// The most characters an entry box holds, far more than any number needs.
+// A box cuts short what is pasted beyond it, so a text this long cannot be
+// trusted to be what the user put in.
+inline constexpr int entryCapacity = 1000;
+
+// Why a text of entryCapacity characters or more cannot be used; none for
+// any shorter text.
+std::optional<QString> capacityFault(QStringView text);
+
+// One of the entries the user types into.
+struct EntryId {
+    enum class Kind { Count, Cheque, Float };
+    Kind kind = Kind::Float;
+    int row = 0; // of a count or a cheque
+    bool operator==(const EntryId&) const = default;
+};
+
+// What the user has typed, as it stands in the entry boxes.
+struct TillEntries {
+    std::array<QString, tillRows> counts;
+    std::array<QString, chequeRows> cheques;
+    QString floatAmount;
+};
+
+// Every result box's text, each in the two-decimal number format.
+struct TillFigures {
+    std::array<QString, tillRows> lineTotals;
+    QString changeTotal, notesTotal, tillTotal, chequeTotal, grandTotal, cashToBank, chequesToBank;
+};
+
+// An entry that keeps the figures from being worked out now, and why, in
+// plain words.
+struct EntryFault {
+    EntryId entry;
+    QString reason;
+    bool operator==(const EntryFault&) const = default;
+};
+
+struct TillOutcome {
+    std::optional<TillFigures> figures; // all of them, or none
+    std::vector<EntryFault> faults;     // counts, then cheques, then the float
+};
+
+// Works out every line total and total from the entries. An empty count or
+// cheque box counts as 0. The totals are built from the line totals as
+// they are shown (two decimals), the cheque total from the amounts as typed.
+// With the float empty nothing is worked out; once figures are shown or any
+// count or cheque is typed, the float is then a fault, since the figures on
+// show no longer follow the entries. Never throws: unusable text and sums
+// beyond a double come back as faults.
+TillOutcome workOutTill(const TillEntries& entries, bool figuresShown, const QLocale& region = QLocale());
+
+} // namespace tillora

@@ -1,0 +1,169 @@
+#include "app/ui/controls.h"
+
+#include "app/ui/fonts.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QPainter>
+#include <QStyleOption>
+
+namespace tillora {
+
+QRect TitledFrame::titleRect() const
+{
+    const QSize text = QFontMetrics(font()).boundingRect(QRect(), Qt::AlignLeft, title()).size();
+    return {6, 0, text.width() + 4, text.height()};
+}
+
+void TitledFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect caption = titleRect();
+    painter.save();
+    painter.setClipRegion(QRegion(rect()).subtracted(caption));
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The outline shade Fusion gives its own frames.
+    painter.setPen(palette().color(QPalette::Window).darker(140));
+    painter.drawRoundedRect(QRectF(rect().adjusted(0, caption.height() / 2, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter.restore();
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(caption, Qt::AlignCenter, title());
+}
+
+PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(rect().adjusted(1, 1, -1, -1));
+}
+
+namespace {
+
+// Qt names a list on Linux by the item chosen, leaving its purpose to the
+// label relation, which not every screen reader follows.
+class PickListAccessible : public QAccessibleWidget {
+public:
+    explicit PickListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* pickListAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(PickList::staticMetaObject.className()))
+        return new PickListAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+PickList::PickList(QWidget* parent) : QComboBox(parent)
+{
+    [[maybe_unused]] static const bool installed = (QAccessible::installFactory(pickListAccessible), true);
+}
+
+ResultBox::ResultBox(QWidget* parent) : QLineEdit(parent)
+{
+    setReadOnly(true);
+    connect(this, &QLineEdit::textChanged, this, &ResultBox::fit);
+    // A line edit scrolls to show its cursor, which a new text puts at the
+    // end: unless the user is in the box, the cursor stays at the start.
+    connect(this, &QLineEdit::cursorPositionChanged, this, [this] {
+        if (!hasFocus())
+            setCursorPosition(0);
+    });
+}
+
+QRect ResultBox::textRoom() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    // QLineEdit keeps 2 px of its own on each side of the text.
+    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins()).adjusted(2, 0, -2, 0);
+}
+
+// QLineEdit scrolls a text only when it and one pixel for the cursor do
+// not fit; scrolled to its end, a figure would lose its first digits.
+bool ResultBox::fitsIn(const QFont& font) const
+{
+    return QFontMetrics(font).horizontalAdvance(text()) + 1 <= textRoom().width();
+}
+
+void ResultBox::fit()
+{
+    setFont(fittedFont(windowFont(font().bold()), [this](const QFont& f) { return fitsIn(f); }));
+    const QString whole = fitsIn(font()) ? QString() : text();
+    setToolTip(whole);
+    setAccessibleDescription(whole);
+}
+
+void ResultBox::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    fit();
+}
+
+void ResultBox::paintEvent(QPaintEvent* event)
+{
+    if (fitsIn(font())) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    const QRect room = textRoom();
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(room, Qt::AlignVCenter | (alignment() & Qt::AlignHorizontal_Mask),
+                     fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+}
+
+void markFault(QLineEdit* box, const QString& reason)
+{
+    if (box->toolTip() == reason)
+        return;
+    QPalette palette; // default: the box follows its window again
+    if (!reason.isEmpty()) {
+        palette = box->palette();
+        // A light red that leaves black figures easy to read.
+        palette.setColor(QPalette::Base, QColor(255, 210, 210));
+    }
+    box->setPalette(palette);
+    box->setToolTip(reason);
+    box->setAccessibleDescription(reason);
+}
+
+} // namespace tillora

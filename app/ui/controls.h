@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace tillora {
+
+// A frame whose line runs through the middle of its title, as the layout
+// tables assume: controls placed 16 px down then sit clear inside it.
+// (Fusion would draw the line below the title, through the first row.)
+class TitledFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+    // Where the title is drawn; the frame's line runs behind it.
+    QRect titleRect() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A picture that can hold the focus, and shows when it does.
+class PictureBox : public QLabel {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A pick-only list that a screen reader announces by its accessible name,
+// as any other control, and not by the item chosen (Qt's own way on Linux).
+class PickList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit PickList(QWidget* parent);
+};
+
+// A read-only box for a figure. It always shows the figure from its start,
+// sign included: a figure too wide is drawn in a smaller font, down to a
+// legible floor, and past that cut short at its end with "…", the whole
+// figure then in its tooltip and accessible description. Its text, and
+// what a screen reader reads as its value, stay the whole figure.
+class ResultBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit ResultBox(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fit();
+    QRect textRoom() const;
+    bool fitsIn(const QFont& font) const;
+};
+
+// Tints an entry box whose text keeps its window from working out figures,
+// with the reason as its tooltip and accessible description; an empty
+// reason takes the mark away.
+void markFault(QLineEdit* box, const QString& reason);
+
+} // namespace tillora

@@ -1,0 +1,41 @@
+#include "app/ui/eventboundary.h"
+
+#include <QCoreApplication>
+
+#include <exception>
+
+namespace tillora {
+
+namespace {
+
+struct EventBoundary {
+    Q_DECLARE_TR_FUNCTIONS(EventBoundary)
+};
+
+void report(const ErrorHandler& onError, const RuntimeError& error) noexcept
+{
+    try {
+        if (onError)
+            onError(error);
+    } catch (...) {
+        // Telling the user failed too; the program must still go on.
+        qWarning("tillora: could not report an error: %s", error.what());
+    }
+}
+
+} // namespace
+
+void runGuarded(const std::function<void()>& command, const ErrorHandler& onError) noexcept
+{
+    try {
+        command();
+    } catch (const RuntimeError& error) {
+        report(onError, error);
+    } catch (const std::exception& error) {
+        report(onError, RuntimeError(RuntimeError::Kind::Internal, QString::fromLocal8Bit(error.what())));
+    } catch (...) {
+        report(onError, RuntimeError(RuntimeError::Kind::Internal, EventBoundary::tr("An unexpected error occurred.")));
+    }
+}
+
+} // namespace tillora

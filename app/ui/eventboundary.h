@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/core/runtimeerror.h"
+
+#include <functional>
+
+namespace tillora {
+
+using ErrorHandler = std::function<void(const RuntimeError&)>;
+
+// The one place that catches what a command raises, so that no exception
+// ever crosses Qt's event loop. A RuntimeError goes to onError; anything
+// else is wrapped as Kind::Internal and goes there too.
+void runGuarded(const std::function<void()>& command, const ErrorHandler& onError) noexcept;
+
+} // namespace tillora

@@ -1,0 +1,102 @@
+#include "app/ui/fonts.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace tillora {
+
+QFont windowFont(bool bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(10);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QFont fittedFont(QFont font, const std::function<bool(const QFont&)>& fits)
+{
+    while (!fits(font) && font.pixelSize() > smallestFontPixels)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
+namespace {
+
+int drawFlags(const QLabel* label)
+{
+    return int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+}
+
+bool fits(const QLabel* label, const QFont& font, const QString& text)
+{
+    const QRect box = label->contentsRect();
+    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 1 << 20),
+                                                         drawFlags(label), text);
+    return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+// The first lines of `text` wrapped to the label's width, with as many as
+// fit and the last of them ending in an ellipsis.
+QString shortened(const QLabel* label, const QFont& font, const QString& text)
+{
+    const QFontMetrics metrics(font);
+    const int width = label->contentsRect().width();
+    if (!label->wordWrap())
+        return metrics.elidedText(text, Qt::ElideRight, width);
+
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QList<int> starts;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        starts << line.textStart();
+    }
+    layout.endLayout();
+
+    const qsizetype room = label->contentsRect().height() / metrics.lineSpacing() + 1;
+    for (qsizetype count = std::min<qsizetype>(starts.size(), room); count > 1; --count) {
+        QStringList shown;
+        for (qsizetype i = 0; i + 1 < count; ++i)
+            shown << text.mid(starts[i], starts[i + 1] - starts[i]).trimmed();
+        shown << metrics.elidedText(text.mid(starts[count - 1]), Qt::ElideRight, width);
+        const QString candidate = shown.join(u'\n');
+        if (fits(label, font, candidate))
+            return candidate;
+    }
+    return metrics.elidedText(text, Qt::ElideRight, width);
+}
+
+} // namespace
+
+void setFittedCaption(QLabel* label, const QString& text)
+{
+    const QFont font = fittedFont(windowFont(label->font().bold()), [&](const QFont& f) { return fits(label, f, text); });
+    label->setFont(font);
+
+    if (fits(label, font, text)) {
+        label->setText(text);
+        label->setToolTip({});
+        label->setAccessibleName({});
+        return;
+    }
+    label->setText(shortened(label, font, text));
+    label->setToolTip(text);
+    label->setAccessibleName(text);
+}
+
+void fitLabelCaptions(QWidget* window)
+{
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->pixmap().isNull() && !label->text().isEmpty())
+            setFittedCaption(label, label->text());
+    }
+}
+
+} // namespace tillora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+class QWidget;
+
+namespace tillora {
+
+// The font of every window, bold or not. Liberation Sans runs wider than
+// the small dialog font the layouts were drawn for, hence its 10 pixels.
+QFont windowFont(bool bold = false);
+
+// The smallest font, in pixels, a text is drawn in to make it fit; below
+// it a figure would no longer be read at a glance.
+inline constexpr int smallestFontPixels = 8;
+
+// The largest size of `font`, from its own down to smallestFontPixels, in
+// which `fits` holds; the smallest when none does.
+QFont fittedFont(QFont font, const std::function<bool(const QFont&)>& fits);
+
+// Shows `text` in a label whose size is fixed, in a fitted font (on one
+// line, or within the label's height when it wraps). Text that does not
+// fit even then is cut short with an ellipsis, and the whole text becomes
+// the label's tooltip and accessible name, so that no figure is lost.
+void setFittedCaption(QLabel* label, const QString& text);
+
+// Fits every label's caption the same way.
+void fitLabelCaptions(QWidget* window);
+
+} // namespace tillora

@@ -1,0 +1,201 @@
+#include "app/ui/layout.h"
+
+#include "app/core/tillmodel.h"
+#include "app/ui/controls.h"
+#include "app/ui/fonts.h"
+#include "app/ui/messagebox.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPushButton>
+#include <QThread>
+
+#include <algorithm>
+#include <vector>
+
+namespace tillora {
+
+int twipsToPixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QString accessibleNameFromCaption(QString caption)
+{
+    caption.remove(u'&');
+    while (!caption.isEmpty() && (caption.back().isSpace() || caption.back() == u':' || caption.back() == u'\u00a3'))
+        caption.chop(1);
+    return caption;
+}
+
+namespace {
+
+Qt::Alignment alignmentOf(ControlFlags flags)
+{
+    if (flags & ControlFlag::AlignCenter)
+        return Qt::AlignHCenter;
+    if (flags & ControlFlag::AlignRight)
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
+QWidget* createControl(ControlKind kind, const QString& caption, ControlFlags flags, QWidget* parent)
+{
+    switch (kind) {
+    case ControlKind::Frame:
+        return new TitledFrame(caption, parent);
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(caption);
+        label->setAlignment(alignmentOf(flags) | Qt::AlignTop);
+        label->setWordWrap(flags & ControlFlag::WordWrap);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        QLineEdit* box = flags & ControlFlag::ReadOnly ? new ResultBox(parent) : new QLineEdit(parent);
+        // Qt's own limit, 32,767, makes a paste that overflows it copy the
+        // text once per character it keeps: gigabytes for a pasted megabyte.
+        box->setMaxLength(entryCapacity);
+        box->setAlignment(alignmentOf(flags) | Qt::AlignVCenter);
+        box->setText(caption);
+        return box;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        return button;
+    }
+    case ControlKind::DropDown:
+        return new PickList(parent);
+    case ControlKind::Picture:
+        return new PictureBox(parent);
+    }
+    return nullptr;
+}
+
+bool takesFocus(ControlKind kind)
+{
+    return kind != ControlKind::Frame && kind != ControlKind::Label;
+}
+
+struct Placed {
+    QWidget* widget;
+    const ControlRow* row;
+    int index; // -1 for a single control
+};
+
+QString memberName(const char* name, int index)
+{
+    return index < 0 ? QString::fromLatin1(name) : QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+// A box's text is a figure, the same in every language; any other caption
+// is translated.
+QString captionOf(const char* context, const ControlRow& row, int index)
+{
+    const char* source = index >= 0 && row.captions ? row.captions[index] : row.caption;
+    if (row.kind == ControlKind::TextBox || !source || !*source)
+        return QString::fromUtf8(source);
+    const QString caption = QCoreApplication::translate(context, source);
+    return index >= 0 && caption.contains(QLatin1String("%1")) ? caption.arg(index + 1) : caption;
+}
+
+// The caption of the control's label names it for screen readers; the
+// label, as its buddy, tells them the two belong together.
+void nameByLabel(QWidget* window, const Placed& placed)
+{
+    auto* label = window->findChild<QLabel*>(memberName(placed.row->labelledBy, placed.index));
+    if (!label)
+        return;
+    label->setBuddy(placed.widget);
+    placed.widget->setAccessibleName(accessibleNameFromCaption(label->text()));
+}
+
+void orderTabs(const std::vector<Placed>& placed)
+{
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const Placed& p : placed) {
+        if (takesFocus(p.row->kind))
+            focusable.emplace_back(p.row->tabIndex + std::max(p.index, 0), p.widget);
+    }
+    std::stable_sort(focusable.begin(), focusable.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+    if (!focusable.empty())
+        focusable.front().second->setFocus();
+}
+
+} // namespace
+
+FixedWindow::FixedWindow(const QMetaObject& window, const WindowLayout& layout, std::span<const ControlRow> controls)
+{
+    setObjectName(QString::fromLatin1(layout.name));
+    setWindowTitle(QCoreApplication::translate(window.className(), layout.title));
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
+    if (layout.canMinimise)
+        flags |= Qt::WindowMinimizeButtonHint;
+    setWindowFlags(flags);
+    setFixedSize(twipsToPixels(layout.width), twipsToPixels(layout.height));
+    setFont(windowFont());
+    if (layout.hasIcon) {
+        QIcon icon(QStringLiteral(":/tillora/tillora-16.png"));
+        // Drawn for title bars at twice the size, rather than blown up.
+        icon.addFile(QStringLiteral(":/tillora/tillora-32.png"));
+        setWindowIcon(icon);
+    }
+    build(window.className(), controls);
+}
+
+void FixedWindow::build(const char* context, std::span<const ControlRow> controls)
+{
+    std::vector<Placed> placed;
+    for (const ControlRow& row : controls) {
+        QWidget* parent = row.container ? control<QWidget>(QString::fromLatin1(row.container)) : this;
+        const int members = std::max(row.count, 1);
+        for (int m = 0; m < members; ++m) {
+            const int index = row.count > 0 ? m : -1;
+            QWidget* widget = createControl(row.kind, captionOf(context, row, index), row.flags, parent);
+            widget->setObjectName(memberName(row.name, index));
+            // Set on every control, so that a bold frame does not hand its weight down.
+            widget->setFont(windowFont(row.flags & ControlFlag::Bold));
+            widget->setGeometry(twipsToPixels(row.left), twipsToPixels(row.top + m * row.stepTop),
+                                twipsToPixels(row.width), twipsToPixels(row.height));
+            placed.push_back({widget, &row, index});
+        }
+    }
+    for (const Placed& p : placed) {
+        if (p.row->labelledBy)
+            nameByLabel(this, p);
+    }
+    orderTabs(placed);
+}
+
+void FixedWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The focused control is marked from the start, not only once the user
+    // has pressed Tab: a key pressed at once already goes to it. (Showing a
+    // window clears the attribute.)
+    setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void FixedWindow::showError(const RuntimeError& error)
+{
+    warnUser(this, windowTitle(), error.message());
+}
+
+void endProgram()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->hide();
+        window->deleteLater();
+    }
+    // Telling a loop that is not running to quit would make every later
+    // modal loop return at once, so only a running one is told.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
+} // namespace tillora

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/ui/calculatorwindow.h"
+
+namespace tillora {
+
+// The selling price of an item for a markup picked from 5 % to 95 % plus
+// VAT at the rate typed, and the VAT that price contains.
+class MarkupWindow : public CalculatorWindow {
+    Q_OBJECT
+public:
+    MarkupWindow();
+
+private:
+    static std::span<const ControlRow> controlTable();
+};
+
+} // namespace tillora

@@ -1,0 +1,161 @@
+// What every window owes its user beyond the figures: names a screen
+// reader can speak, a visible focus, captions that fit, results that stay
+// until a better one comes, and no text a translation cannot reach.
+#include "about/aboutwindow.h"
+#include "markup/markupwindow.h"
+#include "support/support.h"
+#include "till/tillwindow.h"
+#include "vatcalc/vatcalculatorwindow.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTranslator>
+
+using namespace tillora;
+using namespace tillora::test;
+
+namespace {
+
+std::unique_ptr<QWidget> open(const QString& window)
+{
+    return window == u"till" ? std::unique_ptr<QWidget>(shown<TillWindow>()) : window == u"vat" ? shown<VatCalculatorWindow>()
+         : window == u"markup" ? std::unique_ptr<QWidget>(shown<MarkupWindow>()) : shown<AboutWindow>();
+}
+
+QString spoken(QWidget* widget, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
+
+// Every source text comes back marked, so one that escapes translation shows.
+class PseudoTranslator : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override { return QStringLiteral("⟦%1⟧").arg(source); }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("named"); // "control=name" to hear, "control~words" in its description
+        QTest::newRow("till") << "till" << QStringList{"txtTill_3=Number of 10p coins", "txtFloat=Float", "txtChequeAmt_9=Cheque 10",
+                                                       "txtTotals_10=£20 notes", "txtCashBank=Cash to Bank", "txtDate=Date",
+                                                       "cmdPrintReport=Print Report", "cmdQuit=Unused button", "cmdQuit~does nothing"};
+        QTest::newRow("vat") << "vat" << QStringList{"txtPrice=Amount for Calculation", "txtCurrentVATRate=Current VAT Rate (%)"};
+        QTest::newRow("markup") << "markup" << QStringList{"cboMarkupRates=Markup Percentage", "txtCurrentVat=Current VAT Rate (%)"};
+        QTest::newRow("about") << "about" << QStringList{"Picture1=Tillora banner", "Command1=Close Window"};
+    }
+
+    // Every control the focus reaches says what it is for, not only what it
+    // holds; every caption fits where it is drawn; the control a window
+    // opens on looks otherwise than without the focus.
+    void names()
+    {
+        QFETCH(QString, window);
+        QFETCH(QStringList, named);
+        const auto shown = open(window);
+        for (QWidget* control : shown->findChildren<QWidget*>()) {
+            if (!control->objectName().isEmpty() && control->focusPolicy() & Qt::TabFocus)
+                QVERIFY2(!spoken(control, QAccessible::Name).isEmpty() && spoken(control, QAccessible::Name) != spoken(control, QAccessible::Value),
+                         qPrintable(control->objectName()));
+        }
+        for (const QString& entry : named) {
+            const QStringList parts = entry.split(QRegularExpression("[=~]"));
+            const QString heard = spoken(child(shown.get(), parts[0]), entry.contains(u'~') ? QAccessible::Description : QAccessible::Name);
+            QVERIFY2(entry.contains(u'~') ? heard.contains(parts[1]) : heard == parts[1], qPrintable(entry + " / " + heard));
+        }
+        for (QLabel* label : shown->findChildren<QLabel*>()) {
+            const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            QVERIFY2(label->contentsRect().contains(label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text())),
+                     qPrintable(label->text()));
+        }
+        for (QPushButton* button : shown->findChildren<QPushButton*>())
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 8, qPrintable(button->text()));
+        QWidget* focused = QApplication::focusWidget();
+        const QImage withFocus = focused->grab().toImage();
+        QTest::keyClick(focused, Qt::Key_Tab);
+        QVERIFY(focused->grab().toImage() != withFocus);
+    }
+
+    // A fault or a full box keeps the last result and says why; a result too
+    // long is cut short in sight, and whole in its tooltip and when spoken.
+    void calculatorsKeepTheirResult()
+    {
+        auto vat = shown<VatCalculatorWindow>();
+        auto* result = child<QLabel>(vat.get(), "lblResult");
+        act(vat.get(), {"txtPrice=123456789012345", "txtCurrentVATRate=20", "cmdVATOn"});
+        const QString whole = QStringLiteral("Total : £123,456,789,012,345.00 + VAT (£24,691,357,802,469.00) = £148,148,146,814,814.00");
+        QVERIFY(result->text().endsWith(u'…') && result->toolTip() == whole && spoken(result, QAccessible::Name) == whole);
+        QList<SeenBox> seen;
+        answerBoxes({"OK", "OK"}, &seen);
+        act(vat.get(), {"txtCurrentVATRate=-100", "cmdVATOff"});
+        child<QLineEdit>(vat.get(), "txtPrice")->setText(QString(100000, u'1')); // cut short, as a paste is
+        act(vat.get(), {"txtCurrentVATRate=20", "cmdVATOn"});
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0].text, QStringLiteral("A VAT rate of -100% leaves no net amount to work from. Please check the VAT rate."));
+        QVERIFY(seen[1].text.startsWith("Amount for Calculation: This box is full at 1,000 characters"));
+        QCOMPARE(seen[1].title, QStringLiteral("VAT Calculator"));
+        QCOMPARE(result->toolTip(), whole);
+        QVERIFY(child(vat.get(), "txtPrice")->toolTip().startsWith("This box is full"));
+    }
+
+    // A translator that marks every text it is asked for: each caption,
+    // title, list item, message, tooltip and fixed line of the report comes
+    // out marked.
+    void everyTextTranslates()
+    {
+        PseudoTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        QStringList unmarked;
+        const auto check = [&](const QString& text, const QString& where) {
+            if (!text.isEmpty() && !text.startsWith(u'⟦'))
+                unmarked << where + QStringLiteral(": ") + text;
+        };
+        for (const char* window : {"till", "vat", "markup", "about"}) {
+            const auto shown = open(window);
+            check(shown->windowTitle(), window);
+            for (auto* label : shown->findChildren<QLabel*>())
+                check(label->toolTip().isEmpty() ? label->text() : label->toolTip(), label->objectName()); // or cut short
+            for (auto* button : shown->findChildren<QPushButton*>())
+                check(button->text(), button->objectName());
+            for (auto* frame : shown->findChildren<QGroupBox*>())
+                check(frame->title(), frame->objectName());
+            for (auto* box : shown->findChildren<QLineEdit*>())
+                check(spoken(box, QAccessible::Name), box->objectName());
+            if (auto* rates = shown->findChild<QComboBox*>())
+                check(rates->itemText(0), rates->objectName());
+        }
+        auto till = shown<TillWindow>();
+        PrintRecord record;
+        till->setPrinterSource(RecordingPrinter::into(record));
+        act(till.get(), {"cmdPrintReport", "txtTill_2=x"});
+        for (const QString& line : printed(record))
+            check(line.mid(line.startsWith(u'*')), QStringLiteral("report"));
+        check(child(till.get(), "txtTill_2")->toolTip(), QStringLiteral("mark"));
+        QList<SeenBox> seen;
+        answerBoxes({"⟦OK⟧", "⟦&No⟧"}, &seen);
+        act(till.get(), {"cmdPrintReport", "cmdExit"});
+        for (const SeenBox& box : seen) {
+            for (const QString& text : QStringList{box.title, box.text} + box.buttons)
+                check(text, QStringLiteral("box"));
+        }
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(seen.size(), 2);
+        QVERIFY2(unmarked.isEmpty(), qPrintable(unmarked.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "tst_desktop.moc"

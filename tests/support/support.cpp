@@ -1,0 +1,124 @@
+#include "support/support.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tillora::test {
+
+namespace {
+
+QStringList numbered(const QString& name, int count)
+{
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << name.arg(i);
+    return names;
+}
+
+SeenBox describe(QWidget* widget)
+{
+    SeenBox seen{widget->windowTitle(), {}, {}, {}};
+    if (auto* box = qobject_cast<QMessageBox*>(widget)) {
+        seen = {seen.title, box->text(), box->defaultButton() ? box->defaultButton()->text() : QString(), {}, box->icon()};
+        for (QAbstractButton* button : box->buttons())
+            seen.buttons << button->text();
+    }
+    return seen;
+}
+
+} // namespace
+
+const QStringList tillResults = numbered("txtTotals_%1", 12)
+    + QStringList{"txtChangeTotal", "txtNotesTotal", "txtTillTotal", "txtChequeTotal", "txtTotal", "txtCashBank", "txtChequeBank"};
+const QStringList tillEntries = numbered("txtTill_%1", 12) + numbered("txtChequeAmt_%1", 10) + QStringList{"txtFloat"};
+
+void act(QWidget* window, const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        QWidget* target = child(window, step.section(u'=', 0, 0));
+        if (!step.contains(u'=')) {
+            QTest::mouseClick(target, Qt::LeftButton);
+            continue;
+        }
+        target->setFocus(Qt::TabFocusReason);
+        if (qobject_cast<QComboBox*>(target)) {
+            QTest::keyClick(target, Qt::Key_Home);
+            for (int i = step.section(u'=', 1).toInt(); i > 0; --i)
+                QTest::keyClick(target, Qt::Key_Down);
+        } else {
+            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(target, Qt::Key_Backspace);
+            QTest::keyClicks(target, step.section(u'=', 1));
+        }
+    }
+}
+
+QStringList texts(const QWidget* window, const QStringList& boxes)
+{
+    QStringList result;
+    for (const QString& name : boxes)
+        result << child<QLineEdit>(window, name)->text();
+    return result;
+}
+
+QStringList printed(const PrintRecord& record)
+{
+    QStringList lines;
+    for (const PrintLine& line : record.lines) {
+        lines << (line.emphasis ? QStringLiteral("*") : QString());
+        for (const PrintItem& item : line.items)
+            lines.back() += item.text + (item.then == PrintItem::Then::NextZone ? QStringLiteral("»") : QString());
+    }
+    return lines;
+}
+
+void answerBoxes(const QStringList& answers, QList<SeenBox>* seen)
+{
+    if (answers.isEmpty())
+        return;
+    auto* timer = new QTimer(qApp);
+    QObject::connect(timer, &QTimer::timeout, timer, [=, waited = 0]() mutable {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box && ++waited < 2000) // 10 s
+            return;
+        timer->deleteLater();
+        timer->stop();
+        if (!box)
+            return qWarning("no box came for %s", qPrintable(answers.front()));
+        if (seen)
+            seen->append(describe(box));
+        answerBoxes(answers.mid(1), seen); // first, as an answer may open the next box at once
+        const QString& answer = answers.front();
+        const QList<QAbstractButton*> buttons = box->findChildren<QAbstractButton*>();
+        const auto button = std::find_if(buttons.begin(), buttons.end(), [&](auto* b) { return b->text() == answer; });
+        if (auto* files = qobject_cast<QFileDialog*>(box)) {
+            files->selectFile(answer);
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (answer == u"Esc" || answer == u"Enter") {
+            QTest::keyClick(box, answer == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
+        } else if (button != buttons.end()) {
+            (*button)->click();
+        } else {
+            qWarning("no button %s on %s", qPrintable(answer), qPrintable(box->windowTitle()));
+            box->close();
+        }
+    });
+    timer->start(5);
+}
+
+UnexpectedModalGuard::UnexpectedModalGuard()
+{
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            seen << describe(modal).title + QStringLiteral(": ") + describe(modal).text;
+            modal->reject();
+        }
+    });
+    timer.start(20);
+}
+
+} // namespace tillora::test

@@ -1,0 +1,65 @@
+#pragma once
+
+// Drives the real windows as a user does: keys, clicks and answers to boxes.
+
+#include "app/ui/printer.h"
+
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace tillora::test {
+
+// A window shown as the program shows it, active, so that focus and keys
+// behave as for a user.
+template <typename Window>
+std::unique_ptr<Window> shown()
+{
+    auto window = std::make_unique<Window>();
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qFatal("%s did not become active", qPrintable(window->objectName()));
+    return window;
+}
+
+template <typename Child = QWidget>
+Child* child(const QWidget* window, const QString& name)
+{
+    if (auto* found = window->findChild<Child*>(name))
+        return found;
+    qFatal("%s has no %s", qPrintable(window->objectName()), qPrintable(name));
+}
+
+// Works a window step by step: "box=keys" selects all in the box and types
+// the keys ("box=" empties it), "list=N" picks position N with the arrow
+// keys, a bare name clicks that button.
+void act(QWidget* window, const QStringList& steps);
+
+// The texts of the named boxes; the till's result and entry boxes.
+QStringList texts(const QWidget* window, const QStringList& boxes);
+extern const QStringList tillResults, tillEntries;
+
+// Each line printed, after a "*" when emphasised, a zone move as "»".
+QStringList printed(const PrintRecord& record);
+
+struct SeenBox {
+    QString title, text, defaultButton;
+    QStringList buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Answers the next modal windows in turn: a message box by pressing the
+// button with the text given, or the key "Esc" or "Enter"; a file dialog by
+// choosing the path given. Records what each showed.
+void answerBoxes(const QStringList& answers, QList<SeenBox>* seen = nullptr);
+
+// While it lives, any modal window that opens is recorded and closed, so a
+// test that expects none fails instead of hanging.
+struct UnexpectedModalGuard {
+    UnexpectedModalGuard();
+    QStringList seen;
+    QTimer timer;
+};
+
+} // namespace tillora::test

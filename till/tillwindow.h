@@ -1,0 +1,64 @@
+#pragma once
+
+#include "about/aboutwindow.h"
+#include "app/core/tillmodel.h"
+#include "app/core/tillreport.h"
+#include "app/ui/layout.h"
+#include "app/ui/printing.h"
+#include "markup/markupwindow.h"
+#include "vatcalc/vatcalculatorwindow.h"
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace tillora {
+
+// The till: counts of notes and coins, the float and the cheques, with
+// every total kept current as the user types.
+class TillWindow : public FixedWindow {
+    Q_OBJECT
+public:
+    TillWindow();
+
+    // Where the print commands print: the system's default printer unless
+    // a test chooses another.
+    void setPrinterSource(PrinterSource source) { m_printerSource = std::move(source); }
+
+private:
+    // A result box and the label whose caption the report prints beside it.
+    static std::span<const ControlRow> controlTable();
+
+    struct Captioned {
+        QLabel* label;
+        QLineEdit* box;
+        CaptionedText snapshot() const;
+    };
+
+    void connectCommands();
+    void recalculate();
+    TillOutcome outcome() const;
+    TillEntries entries() const;
+    TillSnapshot snapshot() const;
+    void showFigures(const TillFigures& figures);
+    void showFaults(const std::vector<EntryFault>& faults);
+    QLineEdit* entryBox(EntryId entry) const;
+    void printReport();
+    void printWindow();
+    void confirmExit();
+
+    QLineEdit* m_floatBox;
+    std::array<Captioned, tillRows> m_counts, m_lineTotals;
+    std::array<Captioned, chequeRows> m_cheques;
+    Captioned m_changeTotal, m_notesTotal, m_tillTotal, m_chequeTotal, m_grandTotal, m_cashToBank, m_chequesToBank;
+    Captioned m_date, m_time;
+    QLabel *m_copyright, *m_website;
+
+    PrinterSource m_printerSource = &PagePrinter::systemPrinter;
+    SingleWindow<VatCalculatorWindow> m_vatCalculator;
+    SingleWindow<MarkupWindow> m_markupCalculator;
+    SingleWindow<AboutWindow> m_about;
+};
+
+} // namespace tillora

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/ui/calculatorwindow.h"
+
+namespace tillora {
+
+// Adds VAT to a net amount, or finds the VAT contained in a gross amount,
+// at the rate the user types.
+class VatCalculatorWindow : public CalculatorWindow {
+    Q_OBJECT
+public:
+    VatCalculatorWindow();
+
+private:
+    static std::span<const ControlRow> controlTable();
+};
+
+} // namespace tillora
