@@ -4,7 +4,7 @@
 # once headless, and once under Xvfb by its menu entry's command, waiting for
 # its window. Needs root, debootstrap and a reachable Debian mirror.
 #
-# Usage: packaging/try-clean-install.sh build/tillora_1.0.3_amd64.deb [apt-get options]
+# Usage: packaging/try-clean-install.sh build-release/tillora_*.deb [apt-get options]
 #   e.g. --no-install-recommends, to check that Depends alone is enough.
 # MIRROR overrides the Debian mirror (default http://deb.debian.org/debian).
 set -eu

@@ -21,4 +21,4 @@ RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-p
 # benchmarks, clang with libFuzzer and the sanitizer runtimes, a print server
 # of their own, and the packaging checks' validators and .deb tools.
 TEST_PACKAGES="poppler-utils libbenchmark-dev libx11-dev clang-14 libclang-rt-14-dev cups cups-client
-  desktop-file-utils appstream dpkg-dev file"
+  desktop-file-utils appstream dpkg-dev file lintian"

@@ -1,13 +1,14 @@
 #!/bin/sh
 # `cpack -G DEB` makes a tillora package of the project's version that holds
 # the installed files, depends on what the program links (found by
-# dpkg-shlibdeps) and on the package holding Qt's xcb platform plugin.
+# dpkg-shlibdeps) and on the package holding Qt's xcb platform plugin, and
+# passes lintian without an error or a warning (an unstripped program too).
 # Usage: check-deb.sh CPACK_COMMAND BUILD_DIR PROJECT_VERSION EXPECTED_FILES
 set -eu
 . "$(dirname "$0")/common.sh"
 need_tool dpkg-deb dpkg
 need_tool dpkg-shlibdeps dpkg-dev
-need_tool file file
+need_tool lintian lintian
 cpack=$1 build=$2 version=$3 expected=$4
 
 "$cpack" --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >"$scratch/cpack.log" 2>&1 \
@@ -38,7 +39,5 @@ has "$(names "$(field Recommends)")" fonts-liberation || fail "Recommends lacks 
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | sort >"$scratch/packaged"
 sort "$expected" >"$scratch/expected"
 diff -u "$scratch/expected" "$scratch/packaged" >&2 || fail "packaged files differ from $expected"
-
-dpkg-deb -x "$deb" "$scratch/unpacked"
-file -b "$scratch/unpacked/usr/bin/tillora" | grep -q ', stripped' || fail "the packaged program is not stripped"
+lintian --fail-on error,warning "$deb" >&2 || fail "lintian finds errors or warnings in the package (above)"
 echo "$(basename "$deb"): Depends: $(field Depends); Recommends: $(field Recommends)"
