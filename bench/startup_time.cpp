@@ -8,7 +8,14 @@
 // to the ping sent after that marks the program idle: drawn, and waiting
 // for the user. (This errs late by a round trip or two, well under 1 ms.)
 //
-//   startup_time [-n RUNS] [-t TITLE] PROGRAM [ARGS...]
+//   startup_time [-n RUNS] [-t TITLE] [-b BASELINE] PROGRAM [ARGS...]
+//
+// With -b, the program BASELINE (no arguments; a window with the same
+// title) is measured too, its runs taking turns with the program's, so
+// that whatever else the machine is doing weighs on both alike; the order
+// within each pair alternates too. The program's median time to idle is
+// then given as a multiple of the baseline's, and the quartiles of the
+// pairs' own ratios show its spread.
 //
 // Needs a display (run it under xvfb-run) and no window manager, so that
 // the pings come from here alone. Prints one line per run and a summary:
@@ -214,23 +221,58 @@ void summarise(const char* what, const std::vector<double>& values)
                 quantile(values, 1.0));
 }
 
+const char* baseName(const char* path)
+{
+    const char* slash = std::strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
+struct Series {
+    const char* name;
+    char** program;
+    std::vector<double> mapped, idle, cpu;
+
+    void add(int number, const Run& run)
+    {
+        std::printf("%s run %2d: mapped %7.1f ms, idle %7.1f ms, CPU %7.1f ms\n", name, number, run.mapped, run.idle,
+                    run.cpu);
+        mapped.push_back(run.mapped);
+        idle.push_back(run.idle);
+        cpu.push_back(run.cpu);
+    }
+
+    void summarise() const
+    {
+        std::printf("%s: %zu runs\n", name, idle.size());
+        ::summarise("window mapped (wall clock)", mapped);
+        ::summarise("event loop idle (wall clock)", idle);
+        ::summarise("CPU time until idle", cpu);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     int runs = 30;
     std::string title = "Tillora";
+    char* baselineArgs[2] = {nullptr, nullptr};
+    char** baseline = nullptr;
     int opt;
-    while ((opt = getopt(argc, argv, "+n:t:")) != -1) {
-        if (opt == 'n')
+    while ((opt = getopt(argc, argv, "+n:t:b:")) != -1) {
+        if (opt == 'n') {
             runs = std::max(1, std::atoi(optarg));
-        else if (opt == 't')
+        } else if (opt == 't') {
             title = optarg;
-        else
+        } else if (opt == 'b') {
+            baselineArgs[0] = optarg;
+            baseline = baselineArgs;
+        } else {
             return 2;
+        }
     }
     if (optind >= argc) {
-        std::fprintf(stderr, "usage: startup_time [-n RUNS] [-t TITLE] PROGRAM [ARGS...]\n");
+        std::fprintf(stderr, "usage: startup_time [-n RUNS] [-t TITLE] [-b BASELINE] PROGRAM [ARGS...]\n");
         return 2;
     }
     XDisplay display;
@@ -239,28 +281,45 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    // One run first, unmeasured, so that every measured run finds the
-    // libraries and fonts in the page cache, as a second start would.
-    if (!measure(display, argv + optind, title)) {
-        std::fprintf(stderr, "startup_time: no window titled \"%s\" answered\n", title.c_str());
-        return 1;
-    }
-    std::vector<double> mapped, idle, cpu;
-    for (int i = 0; i < runs; ++i) {
-        const auto run = measure(display, argv + optind, title);
-        if (!run) {
-            std::fprintf(stderr, "startup_time: run %d failed\n", i + 1);
+    std::vector<Series> series{{baseName(argv[optind]), argv + optind, {}, {}, {}}};
+    if (baseline)
+        series.push_back({baseName(baseline[0]), baseline, {}, {}, {}});
+
+    // One run of each first, unmeasured, so that every measured run finds
+    // the libraries and fonts in the page cache, as a second start would.
+    for (const Series& s : series) {
+        if (!measure(display, s.program, title)) {
+            std::fprintf(stderr, "startup_time: %s: no window titled \"%s\" answered\n", s.name, title.c_str());
             return 1;
         }
-        std::printf("run %2d: mapped %7.1f ms, idle %7.1f ms, CPU %7.1f ms\n", i + 1, run->mapped, run->idle,
-                    run->cpu);
-        mapped.push_back(run->mapped);
-        idle.push_back(run->idle);
-        cpu.push_back(run->cpu);
     }
-    std::printf("%d runs\n", runs);
-    summarise("window mapped (wall clock)", mapped);
-    summarise("event loop idle (wall clock)", idle);
-    summarise("CPU time until idle", cpu);
+    for (int i = 0; i < runs; ++i) {
+        for (size_t k = 0; k < series.size(); ++k) {
+            // Alternate which goes first, lest going first or second itself matter.
+            Series& s = series[(k + size_t(i)) % series.size()];
+            const auto run = measure(display, s.program, title);
+            if (!run) {
+                std::fprintf(stderr, "startup_time: %s run %d failed\n", s.name, i + 1);
+                return 1;
+            }
+            s.add(i + 1, *run);
+        }
+    }
+    for (const Series& s : series)
+        s.summarise();
+    if (baseline) {
+        const auto ratio = [&](const std::vector<double> Series::*values) {
+            return quantile(series[0].*values, 0.5) / quantile(series[1].*values, 0.5);
+        };
+        std::printf("%s / %s, medians: event loop idle %.2fx, CPU time %.2fx\n", series[0].name, series[1].name,
+                    ratio(&Series::idle), ratio(&Series::cpu));
+        // The two runs of a pair met much the same machine; the spread of
+        // the pairs' ratios shows how firm the ratio of the medians is.
+        std::vector<double> pairs;
+        for (size_t i = 0; i < series[0].idle.size(); ++i)
+            pairs.push_back(series[0].idle[i] / series[1].idle[i]);
+        std::printf("event loop idle, pair by pair: median %.2fx, quartiles %.2fx - %.2fx\n", quantile(pairs, 0.5),
+                    quantile(pairs, 0.25), quantile(pairs, 0.75));
+    }
     return 0;
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QPushButton>
 #include <QThread>
 
@@ -29,6 +30,16 @@ QString accessibleNameFromCaption(QString caption)
 }
 
 namespace {
+
+// Told the format, a reader goes straight to Qt's own PNG decoder. Left to
+// find out, it first loads every image-format plugin installed to ask each
+// whether it reads PNG: a few milliseconds at every start.
+QPixmap readPng(const QString& path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 Qt::Alignment alignmentOf(ControlFlags flags)
 {
@@ -140,9 +151,9 @@ FixedWindow::FixedWindow(const QMetaObject& window, const WindowLayout& layout, 
     setFixedSize(twipsToPixels(layout.width), twipsToPixels(layout.height));
     setFont(windowFont());
     if (layout.hasIcon) {
-        QIcon icon(QStringLiteral(":/tillora/tillora-16.png"));
+        QIcon icon(readPng(QStringLiteral(":/tillora/tillora-16.png")));
         // Drawn for title bars at twice the size, rather than blown up.
-        icon.addFile(QStringLiteral(":/tillora/tillora-32.png"));
+        icon.addPixmap(readPng(QStringLiteral(":/tillora/tillora-32.png")));
         setWindowIcon(icon);
     }
     build(window.className(), controls);
