@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace tillora::test {
 
@@ -13,9 +14,9 @@ namespace {
 
 QStringList numbered(const QString& name, int count)
 {
-    QStringList names;
+    QStringList names(count, name);
     for (int i = 0; i < count; ++i)
-        names << name.arg(i);
+        names[i] = name.arg(i);
     return names;
 }
 
@@ -65,6 +66,20 @@ QStringList texts(const QWidget* window, const QStringList& boxes)
     return result;
 }
 
+QStringList marks(const QWidget& till)
+{
+    QStringList marked;
+    for (const QString& name : tillEntries) {
+        const auto* box = child<QLineEdit>(&till, name);
+        const bool tinted = box->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base);
+        if (tinted != !box->toolTip().isEmpty() || box->accessibleDescription() != box->toolTip())
+            return {name + QStringLiteral(" is marked by halves")};
+        if (tinted)
+            marked << name + QStringLiteral(": ") + box->toolTip();
+    }
+    return marked;
+}
+
 QStringList printed(const PrintRecord& record)
 {
     QStringList lines;
@@ -108,17 +123,6 @@ void answerBoxes(const QStringList& answers, QList<SeenBox>* seen)
         }
     });
     timer->start(5);
-}
-
-UnexpectedModalGuard::UnexpectedModalGuard()
-{
-    QObject::connect(&timer, &QTimer::timeout, [this] {
-        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            seen << describe(modal).title + QStringLiteral(": ") + describe(modal).text;
-            modal->reject();
-        }
-    });
-    timer.start(20);
 }
 
 } // namespace tillora::test

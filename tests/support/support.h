@@ -6,7 +6,6 @@
 
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 
 namespace tillora::test {
 
@@ -40,6 +39,11 @@ void act(QWidget* window, const QStringList& steps);
 QStringList texts(const QWidget* window, const QStringList& boxes);
 extern const QStringList tillResults, tillEntries;
 
+// The till's entry boxes marked as keeping the figures from being worked
+// out, as "name: reason"; a mark is a tint, a tooltip and a description for
+// screen readers, all three or none.
+QStringList marks(const QWidget& till);
+
 // Each line printed, after a "*" when emphasised, a zone move as "»".
 QStringList printed(const PrintRecord& record);
 
@@ -53,13 +57,5 @@ struct SeenBox {
 // button with the text given, or the key "Esc" or "Enter"; a file dialog by
 // choosing the path given. Records what each showed.
 void answerBoxes(const QStringList& answers, QList<SeenBox>* seen = nullptr);
-
-// While it lives, any modal window that opens is recorded and closed, so a
-// test that expects none fails instead of hanging.
-struct UnexpectedModalGuard {
-    UnexpectedModalGuard();
-    QStringList seen;
-    QTimer timer;
-};
 
 } // namespace tillora::test

@@ -1,9 +1,7 @@
 #!/bin/sh
-# Runs a command against a print server of its own: a cupsd whose
-# configuration, spool and logs live in a temporary folder, listening only
-# on a socket there, stopped by its process id on the way out. Its one queue
-# is the default and writes each job it prints, as a PDF, to a file.
-# The command sees CUPS_SERVER, TILLORA_TEST_QUEUE and TILLORA_TEST_JOB_FILE.
+# Runs a command against a cupsd of its own, kept in a temporary folder and
+# listening only on a socket there. Its one queue, the default, writes each
+# job as a PDF to $TILLORA_TEST_JOB_FILE.
 set -eu
 PATH="$PATH:/usr/sbin:/sbin"
 command -v cupsd >/dev/null || { echo "$0: cupsd is not installed (Debian packages cups, cups-client)" >&2; exit 2; }
@@ -22,13 +20,9 @@ cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" &
 pid=$!
 export CUPS_SERVER="$dir/cups.sock" TILLORA_TEST_QUEUE=tillora-test TILLORA_TEST_JOB_FILE="$dir/out/job"
 unset PRINTER LPDEST
-tries=0
-until lpstat -r 2>/dev/null | grep -q "is running"; do
-    tries=$((tries + 1))
-    [ "$tries" -le 100 ] && kill -0 "$pid" 2>/dev/null || { cat "$dir/log/error_log" >&2; exit 2; }
-    sleep 0.1
-done
+for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -q "is running" && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+lpstat -r | grep -q "is running" || { cat "$dir/log/error_log" >&2; exit 2; }
 # A PDF printer's model keeps each job a PDF (lpadmin warns that models are deprecated).
 lpadmin -p "$TILLORA_TEST_QUEUE" -E -v "file://$TILLORA_TEST_JOB_FILE" -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd 2>/dev/null
 lpadmin -d "$TILLORA_TEST_QUEUE"
-"$@" || { status=$?; tail -n 20 "$dir/log/error_log" >&2; exit "$status"; }
+"$@" || { status=$?; tail -n 20 "$dir/log/error_log" >&2 2>/dev/null; exit "$status"; }
