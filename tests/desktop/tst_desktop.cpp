@@ -1,6 +1,5 @@
-// What every window owes its user beyond the figures: names a screen
-// reader can speak, a visible focus, captions that fit, results that stay
-// until a better one comes, and no text a translation cannot reach.
+// What every window owes its user beyond the figures: names to hear, a visible
+// focus, captions that fit, results that stay, and text a translation reaches.
 #include "about/aboutwindow.h"
 #include "markup/markupwindow.h"
 #include "support/support.h"
@@ -48,16 +47,19 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("named"); // "control=name" to hear, "control~words" in its description
+        QTest::addColumn<QString>("tabs"); // where Tab takes the focus from where the window opens
         QTest::newRow("till") << "till" << QStringList{"txtTill_3=Number of 10p coins", "txtFloat=Float", "txtChequeAmt_9=Cheque 10",
-                                                       "txtCashBank=Cash to Bank", "cmdQuit=Unused button", "cmdQuit~does nothing"};
-        QTest::newRow("vat") << "vat" << QStringList{"txtPrice=Amount for Calculation", "txtCurrentVATRate=Current VAT Rate (%)"};
-        QTest::newRow("markup") << "markup" << QStringList{"cboMarkupRates=Markup Percentage", "txtCurrentVat=Current VAT Rate (%)"};
-        QTest::newRow("about") << "about" << QStringList{"Picture1=Tillora banner", "Command1=Close Window"};
+                                                       "txtCashBank=Cash to Bank", "cmdQuit=Unused button", "cmdQuit~does nothing"}
+                              << "cmdPrintScreen cmdQuit cmdPrintReport txtDate";
+        QTest::newRow("vat") << "vat" << QStringList{"txtPrice=Amount for Calculation", "txtCurrentVATRate=Current VAT Rate (%)"}
+                             << "cmdVATOn cmdVATOff txtPrice txtCurrentVATRate";
+        QTest::newRow("markup") << "markup" << QStringList{"cboMarkupRates=Markup Percentage", "txtCurrentVat=Current VAT Rate (%)"}
+                                << "txtPrice txtCurrentVat cboMarkupRates cmdCalcSell";
+        QTest::newRow("about") << "about" << QStringList{"Picture1=Tillora banner", "Command1=Close Window"} << "Picture1 Command1";
     }
 
-    // Every control the focus reaches says what it is for, not only what it
-    // holds; every caption fits where it is drawn; the control a window
-    // opens on looks otherwise than without the focus.
+    // Every control the focus reaches says what it is for, not what it holds;
+    // captions fit; the focus moves in order, and shows where it is.
     void names()
     {
         QFETCH(QString, window);
@@ -80,9 +82,15 @@ private slots:
         }
         for (QPushButton* button : shown->findChildren<QPushButton*>())
             QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 8, qPrintable(button->text()));
+        QFETCH(QString, tabs);
         QWidget* focused = QApplication::focusWidget();
         const QImage withFocus = focused->grab().toImage();
-        QTest::keyClick(focused, Qt::Key_Tab);
+        QString visited = focused->objectName();
+        while (visited.size() < tabs.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited += u' ' + QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, tabs);
         QVERIFY(focused->grab().toImage() != withFocus);
     }
 
@@ -106,9 +114,8 @@ private slots:
         QVERIFY(child(vat.get(), "txtPrice")->toolTip().startsWith("This box is full"));
     }
 
-    // A translator that marks every text it is asked for: each caption,
-    // title, list item, message, tooltip and fixed line of the report comes
-    // out marked.
+    // Every caption, title, item, message, tooltip and report line comes
+    // through a translator that marks what it is asked for.
     void everyTextTranslates()
     {
         PseudoTranslator translator;

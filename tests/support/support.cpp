@@ -113,6 +113,8 @@ void answerBoxes(const QStringList& answers, QList<SeenBox>* seen)
         if (auto* files = qobject_cast<QFileDialog*>(box)) {
             files->selectFile(answer);
             QMetaObject::invokeMethod(files, "accept");
+        } else if (answer == u"Close") { // without an answer, as when its loop is stopped
+            qobject_cast<QDialog*>(box)->reject();
         } else if (answer == u"Esc" || answer == u"Enter") {
             QTest::keyClick(box, answer == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
         } else if (button != buttons.end()) {

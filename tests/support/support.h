@@ -9,8 +9,7 @@
 
 namespace tillora::test {
 
-// A window shown as the program shows it, active, so that focus and keys
-// behave as for a user.
+// A window shown and active, so that focus and keys behave as for a user.
 template <typename Window>
 std::unique_ptr<Window> shown()
 {
@@ -30,18 +29,16 @@ Child* child(const QWidget* window, const QString& name)
     qFatal("%s has no %s", qPrintable(window->objectName()), qPrintable(name));
 }
 
-// Works a window step by step: "box=keys" selects all in the box and types
-// the keys ("box=" empties it), "list=N" picks position N with the arrow
-// keys, a bare name clicks that button.
+// Works a window: "box=keys" types over all the box holds, "list=N" picks
+// position N by the arrow keys, a bare name clicks that button.
 void act(QWidget* window, const QStringList& steps);
 
 // The texts of the named boxes; the till's result and entry boxes.
 QStringList texts(const QWidget* window, const QStringList& boxes);
 extern const QStringList tillResults, tillEntries;
 
-// The till's entry boxes marked as keeping the figures from being worked
-// out, as "name: reason"; a mark is a tint, a tooltip and a description for
-// screen readers, all three or none.
+// The till's marked entries as "name: reason"; a mark is a tint, a tooltip and
+// a description for screen readers, all three or none.
 QStringList marks(const QWidget& till);
 
 // Each line printed, after a "*" when emphasised, a zone move as "»".
@@ -54,8 +51,8 @@ struct SeenBox {
 };
 
 // Answers the next modal windows in turn: a message box by pressing the
-// button with the text given, or the key "Esc" or "Enter"; a file dialog by
-// choosing the path given. Records what each showed.
+// button with the text given, the key "Esc" or "Enter", or "Close" with no
+// answer; a file dialog by choosing the path given. Records what each showed.
 void answerBoxes(const QStringList& answers, QList<SeenBox>* seen = nullptr);
 
 } // namespace tillora::test

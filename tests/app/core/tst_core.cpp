@@ -17,8 +17,7 @@ namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity(), notANumber = std::numeric_limits<double>::quiet_NaN();
 
-// Space-separated texts, "_" for an empty box and "~" for blanks; the boxes
-// not given hold "0".
+// Space-separated texts, "_" for an empty box, "~" for blanks; the rest "0".
 template <size_t N>
 std::array<QString, N> boxes(const QString& texts)
 {
@@ -110,8 +109,7 @@ private slots:
         }
     }
 
-    // What the formats write reads back to the value they show, since the
-    // till adds up its line totals from their text.
+    // What the formats write reads back, since the till adds up its line totals' text.
     void roundTrip()
     {
         QFETCH(QString, region);
