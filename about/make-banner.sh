@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws banner.jpg, the About window's 234 x 30 banner (needs ImageMagick).
 # Baseline JPEG, JFIF at 72 dpi: every JPEG reader shows it the same way.
 set -eu

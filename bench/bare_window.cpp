@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for bench/startup-time.sh: what any Qt Widgets program pays to
 // show a window like Tillora's, set up as app/startup.cpp sets up the
 // application, with nothing in the window. startup_time compares the

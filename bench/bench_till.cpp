@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the till answers a keystroke, builds its report, opens, and
 // takes a pasted megabyte.
 #include "app/core/conversions.h"

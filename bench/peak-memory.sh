@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Peak memory of the started program: runs ./build/tillora under a virtual
 # display for a few seconds and prints GNU time's maximum resident set size
 # in kilobytes, one line per run. With -t the VAT calculator, the markup

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of the program, measured from outside under a virtual
 # display by bench/startup_time.cpp: process start to window mapped, and to
 # window drawn with the event loop idle. A bare Qt window of the same size

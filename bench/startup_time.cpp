@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time of a program as its user meets it, measured from outside:
 // from starting the process until its window titled TITLE is mapped on the
 // X display, and until it is drawn and its event loop idle. The program is

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DROOT=<source dir> -DSOURCES=<paths relative to it> -DSTAMP=<file> -P check-layers.cmake
 # Fails when a source includes a header from a layer above its own.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Keeps the layers one way: the core links Qt Core alone, and no source
 # includes a header of a layer above its own (checked on every build by
 # check-layers.cmake).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number format and pounds on doubles from the input, in each region:
 // never "nan", "inf" or a minus before a zero; the number reads back
 // strictly to x rounded to the decimals asked for; pounds are the number

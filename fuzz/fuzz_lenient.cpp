@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lenient reading of fuzzed text: never fails, never gives nan, and skips
 // blanks, tabs and line feeds wherever they stand.
 #include "app/core/conversions.h"

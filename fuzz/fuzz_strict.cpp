@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Strict reading of fuzzed text in each region: a finite number, or a type
 // mismatch or an overflow told in words, nothing else; and the plain text
 // written for what was read reads back to that same text.

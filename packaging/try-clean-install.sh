@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built Tillora .deb into a fresh, minimal Debian 12 (made with
 # debootstrap in a scratch folder), then starts the installed program there:
 # once headless, and once under Xvfb by its menu entry's command, waiting for

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the set-up scripts: installs the Debian packages that are missing.
 # Usage: need_packages pkg...
 need_packages() {

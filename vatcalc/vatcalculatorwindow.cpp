@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "vatcalc/vatcalculatorwindow.h"
 
 #include "app/core/calculators.h"

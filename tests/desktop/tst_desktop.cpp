@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window owes its user beyond the figures: names to hear, a visible
 // focus, captions that fit, results that stay, and text a translation reaches.
 #include "about/aboutwindow.h"

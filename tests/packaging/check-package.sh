@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a distribution checks before it ships the program: the installed files,
 # their validators, and a Debian package of them that lintian passes.
 # Usage: check-package.sh BUILD_DIR EXPECTED_FILES PROJECT_VERSION

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command against a cupsd of its own, kept in a temporary folder and
 # listening only on a socket there. Its one queue, the default, writes each
 # job as a PDF to $TILLORA_TEST_JOB_FILE.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core: reading and writing figures in the user's regional style, the
 // till's working-out, and the VAT and markup calculators' sums.
 #include "app/core/calculators.h"
