@@ -32,21 +32,15 @@ void selectToEnd(QLineEdit* box)
 std::span<const ControlRow> TillWindow::controlTable()
 {
     static const char* const countCaptions[tillRows] = {
-        QT_TR_NOOP("Number of 1p coins :"),  QT_TR_NOOP("Number of 2p coins :"),
-        QT_TR_NOOP("Number of 5p coins :"),  QT_TR_NOOP("Number of 10p coins :"),
-        QT_TR_NOOP("Number of 20p coins :"), QT_TR_NOOP("Number of 50p coins :"),
-        QT_TR_NOOP("Number of £1 coins :"),  QT_TR_NOOP("Number of £2 coins :"),
-        QT_TR_NOOP("Number of £5 notes :"),  QT_TR_NOOP("Number of £10 notes :"),
-        QT_TR_NOOP("Number of £20 notes :"), QT_TR_NOOP("Number of £50 notes :"),
+        QT_TR_NOOP("Number of 1p coins :"),   QT_TR_NOOP("Number of 2p coins :"),  QT_TR_NOOP("Number of 5p coins :"),
+        QT_TR_NOOP("Number of 10p coins :"),  QT_TR_NOOP("Number of 20p coins :"), QT_TR_NOOP("Number of 50p coins :"),
+        QT_TR_NOOP("Number of £1 coins :"),   QT_TR_NOOP("Number of £2 coins :"),  QT_TR_NOOP("Number of £5 notes :"),
+        QT_TR_NOOP("Number of £10 notes :"),  QT_TR_NOOP("Number of £20 notes :"), QT_TR_NOOP("Number of £50 notes :"),
     };
-
     static const char* const lineTotalCaptions[tillRows] = {
-        QT_TR_NOOP("1 pences : £"),  QT_TR_NOOP("2 pences : £"),
-        QT_TR_NOOP("5 pences : £"),  QT_TR_NOOP("10 pences : £"),
-        QT_TR_NOOP("20 pences : £"), QT_TR_NOOP("50 pences : £"),
-        QT_TR_NOOP("£1 coins : £"),  QT_TR_NOOP("£2 coins : £"),
-        QT_TR_NOOP("£5 notes : £"),  QT_TR_NOOP("£10 notes : £"),
-        QT_TR_NOOP("£20 notes: £"),  QT_TR_NOOP("£50 notes : £"),
+        QT_TR_NOOP("1 pences : £"), QT_TR_NOOP("2 pences : £"), QT_TR_NOOP("5 pences : £"), QT_TR_NOOP("10 pences : £"),
+        QT_TR_NOOP("20 pences : £"), QT_TR_NOOP("50 pences : £"), QT_TR_NOOP("£1 coins : £"), QT_TR_NOOP("£2 coins : £"),
+        QT_TR_NOOP("£5 notes : £"), QT_TR_NOOP("£10 notes : £"), QT_TR_NOOP("£20 notes: £"), QT_TR_NOOP("£50 notes : £"),
     };
 
     // Twips from each container's outer corner; frames come before what they hold.

@@ -110,6 +110,17 @@ You can save the document as a PDF file instead, and print it later.</source>
     </message>
 </context>
 <context>
+    <name>PrintQueue</name>
+    <message>
+        <source>The printer “%1” is not accepting documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer “%1” is stopped, so the document would only wait in its queue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>The printer “%1” cannot be used.</source>

@@ -3,7 +3,6 @@
 
 #include "app/core/calculators.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace tillora {
@@ -32,15 +31,13 @@ std::span<const ControlRow> VatCalculatorWindow::controlTable()
 }
 
 VatCalculatorWindow::VatCalculatorWindow()
-    : CalculatorWindow(staticMetaObject, {"frmVATCalc", QT_TR_NOOP("VAT Calculator"), 4740, 4155, true, true},
-                       controlTable(), QStringLiteral("lblResult"))
+    : CalculatorWindow(staticMetaObject, {"frmVATCalc", QT_TR_NOOP("VAT Calculator"), 4740, 4155, true, true}, controlTable(),
+                       {"txtPrice", "txtCurrentVATRate", "lblResult"})
 {
-    auto* amount = control<QLineEdit>(QStringLiteral("txtPrice"));
-    auto* rate = control<QLineEdit>(QStringLiteral("txtCurrentVATRate"));
     onEvent(control<QPushButton>(QStringLiteral("cmdVATOn")), &QPushButton::clicked,
-            [=, this] { calculate([=] { return vatAdded(amount->text(), rate->text()); }); });
+            [this] { calculate([](const QString& amount, const QString& rate) { return vatAdded(amount, rate); }); });
     onEvent(control<QPushButton>(QStringLiteral("cmdVATOff")), &QPushButton::clicked,
-            [=, this] { calculate([=] { return vatPaid(amount->text(), rate->text()); }); });
+            [this] { calculate([](const QString& gross, const QString& rate) { return vatPaid(gross, rate); }); });
 }
 
 } // namespace tillora

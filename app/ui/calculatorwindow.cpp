@@ -10,8 +10,12 @@
 namespace tillora {
 
 CalculatorWindow::CalculatorWindow(const QMetaObject& window, const WindowLayout& layout, std::span<const ControlRow> controls,
-                                   const QString& resultLabel)
-    : FixedWindow(window, layout, controls), m_entries(findChildren<QLineEdit*>()), m_result(control<QLabel>(resultLabel))
+                                   const CalculatorBoxes& boxes)
+    : FixedWindow(window, layout, controls)
+    , m_entries(findChildren<QLineEdit*>())
+    , m_amount(control<QLineEdit>(QLatin1String(boxes.amount)))
+    , m_rate(control<QLineEdit>(QLatin1String(boxes.rate)))
+    , m_result(control<QLabel>(QLatin1String(boxes.result)))
 {
     fitLabelCaptions(this);
     for (QLineEdit* box : m_entries)
@@ -19,13 +23,13 @@ CalculatorWindow::CalculatorWindow(const QMetaObject& window, const WindowLayout
     connect(control<QPushButton>(QStringLiteral("cmdClose")), &QPushButton::clicked, this, &QWidget::close);
 }
 
-void CalculatorWindow::calculate(const std::function<QString()>& result)
+void CalculatorWindow::calculate(const Sum& sum)
 {
     for (const QLineEdit* box : m_entries) {
         if (const auto full = capacityFault(box->text()))
             throw RuntimeError(RuntimeError::Kind::TypeMismatch, tr("%1: %2").arg(box->accessibleName(), *full));
     }
-    setFittedCaption(m_result, result());
+    setFittedCaption(m_result, sum(m_amount->text(), m_rate->text()));
 }
 
 } // namespace tillora

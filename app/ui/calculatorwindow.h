@@ -12,21 +12,34 @@ class QLineEdit;
 
 namespace tillora {
 
-// What the two calculators share: every entry box is marked while it is
-// too full to trust, a calculation shows its result fitted into the
-// result label or, when it fails, a warning that leaves the last result
-// showing, and "Close Window" discards the window.
+// The objectNames of a calculator's amount and VAT rate boxes and of its
+// result label.
+struct CalculatorBoxes {
+    const char* amount;
+    const char* rate;
+    const char* result;
+};
+
+// What the two calculators share: both work a sum from an amount and a VAT
+// rate; every entry box is marked while it is too full to trust; a sum
+// shows its result fitted into the result label or, when it fails, a
+// warning that leaves the last result showing; "Close Window" discards the
+// window.
 class CalculatorWindow : public FixedWindow {
     Q_OBJECT
 protected:
-    CalculatorWindow(const QMetaObject& window, const WindowLayout& layout, std::span<const ControlRow> controls, const QString& resultLabel);
+    using Sum = std::function<QString(const QString& amount, const QString& rate)>;
 
-    // Shows what `result` works out from the entry boxes. Raises, leaving
-    // the result as it was, when a box is too full to trust.
-    void calculate(const std::function<QString()>& result);
+    CalculatorWindow(const QMetaObject& window, const WindowLayout& layout, std::span<const ControlRow> controls,
+                     const CalculatorBoxes& boxes);
+
+    // Shows what the sum works out from the boxes. Raises, leaving the
+    // result as it was, when a box is too full to trust.
+    void calculate(const Sum& sum);
 
 private:
     QList<QLineEdit*> m_entries;
+    QLineEdit *m_amount, *m_rate;
     QLabel* m_result;
 };
 

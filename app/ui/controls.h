@@ -22,9 +22,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A picture that can hold the focus, and shows when it does.
+// A picture that can hold the focus, and shows when it does. (It only
+// paints, so needs no meta-object of its own.)
 class PictureBox : public QLabel {
-    Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent);
 
