@@ -28,9 +28,9 @@ public:
     void setPrinterSource(PrinterSource source) { m_printerSource = std::move(source); }
 
 private:
-    // A result box and the label whose caption the report prints beside it.
     static std::span<const ControlRow> controlTable();
 
+    // A box and the label whose caption names it, on screen and in the report.
     struct Captioned {
         QLabel* label;
         QLineEdit* box;

@@ -119,20 +119,29 @@ QRect ResultBox::textRoom() const
 // not fit; scrolled to its end, a figure would lose its first digits.
 bool ResultBox::fitsIn(const QFont& font) const
 {
-    return QFontMetrics(font).horizontalAdvance(text()) + 1 <= textRoom().width();
+    return QFontMetrics(font).horizontalAdvance(text()) + 1 <= m_room;
 }
 
 void ResultBox::fit()
 {
-    setFont(fittedFont(windowFont(font().bold()), [this](const QFont& f) { return fitsIn(f); }));
-    const QString whole = fitsIn(font()) ? QString() : text();
-    setToolTip(whole);
-    setAccessibleDescription(whole);
+    // Every keystroke in the till refits the boxes whose figures changed, so
+    // the room is measured when the box is sized and nothing is set that is
+    // already so.
+    const auto fits = [this](const QFont& f) { return fitsIn(f); };
+    const QFont fitted = fittedFont(windowFont(font().bold()), fits);
+    if (fitted != font())
+        setFont(fitted);
+    const QString whole = fits(fitted) ? QString() : text();
+    if (whole != toolTip()) {
+        setToolTip(whole);
+        setAccessibleDescription(whole);
+    }
 }
 
 void ResultBox::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
+    m_room = textRoom().width();
     fit();
 }
 

@@ -58,6 +58,8 @@ private:
     void fit();
     QRect textRoom() const;
     bool fitsIn(const QFont& font) const;
+
+    int m_room = 0; // pixels for the text, within the frame and margins
 };
 
 // Tints an entry box whose text keeps its window from working out figures,

@@ -11,11 +11,15 @@ namespace tillora {
 
 QFont windowFont(bool bold)
 {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(10);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
+    static const auto make = [](bool bold) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setPixelSize(10);
+        font.setWeight(bold ? QFont::Bold : QFont::Normal);
+        return font;
+    };
+    static const QFont regular = make(false), emphasised = make(true);
+    return bold ? emphasised : regular;
 }
 
 QFont fittedFont(QFont font, const std::function<bool(const QFont&)>& fits)
