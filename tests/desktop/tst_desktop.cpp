@@ -42,8 +42,6 @@ public:
 class TestDesktop : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
-
     void names_data()
     {
         QTest::addColumn<QString>("window");

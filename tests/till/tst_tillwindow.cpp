@@ -176,8 +176,6 @@ QString missingFrom(const QString& pdf, const QStringList& lines)
 class TestTillWindow : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
-
     void recalculation_data()
     {
         QTest::addColumn<QStringList>("steps");

@@ -54,8 +54,6 @@ QString outcomeOf(const TillOutcome& outcome)
 class TestCore : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale(QStringLiteral("en_GB"))); }
-
     void reading_data()
     {
         QTest::addColumn<QString>("region");
