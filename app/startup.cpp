@@ -33,7 +33,8 @@ void installTranslation(QCoreApplication& application)
 {
     const QString home = QCoreApplication::applicationDirPath();
     auto* translator = new QTranslator(&application);
-    for (const QString& folder : {home + QStringLiteral("/translations"), home + QStringLiteral("/../share/tillora/translations")}) {
+    for (const QString& folder :
+         {home + QStringLiteral("/translations"), home + QStringLiteral("/../share/tillora/translations")}) {
         if (translator->load(QLocale::system(), QStringLiteral("tillora"), QStringLiteral("_"), folder)) {
             QCoreApplication::installTranslator(translator);
             return;

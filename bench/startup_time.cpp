@@ -62,7 +62,8 @@ struct Run {
 
 class XDisplay {
 public:
-    XDisplay() : m_display(XOpenDisplay(nullptr))
+    XDisplay()
+        : m_display(XOpenDisplay(nullptr))
     {
         if (!m_display)
             return;
@@ -217,9 +218,8 @@ double quantile(std::vector<double> values, double q)
 
 void summarise(const char* what, const std::vector<double>& values)
 {
-    std::printf("%-34s median %7.1f  quartiles %7.1f - %7.1f  range %7.1f - %7.1f ms\n", what,
-                quantile(values, 0.5), quantile(values, 0.25), quantile(values, 0.75), quantile(values, 0.0),
-                quantile(values, 1.0));
+    std::printf("%-34s median %7.1f  quartiles %7.1f - %7.1f  range %7.1f - %7.1f ms\n", what, quantile(values, 0.5),
+                quantile(values, 0.25), quantile(values, 0.75), quantile(values, 0.0), quantile(values, 1.0));
 }
 
 const char* baseName(const char* path)

@@ -29,14 +29,16 @@ bool writable(double x)
 // for negatives, no grouping.
 void checkValue(double x, unsigned char bits, const QLocale& region)
 {
-    const FormatOptions options{(bits & 7) == 7 ? std::nullopt : std::optional(bits & 7), bits & 8 ? std::optional(false) : std::nullopt,
-                                bits & 16 ? std::optional(true) : std::nullopt, bits & 32 ? std::optional(false) : std::nullopt};
+    const FormatOptions options{
+        (bits & 7) == 7 ? std::nullopt : std::optional(bits & 7), bits & 8 ? std::optional(false) : std::nullopt,
+        bits & 16 ? std::optional(true) : std::nullopt, bits & 32 ? std::optional(false) : std::nullopt};
     const QString detail = QStringLiteral("x=%1 options=%2").arg(x, 0, 'g', 17).arg(bits);
     try {
         const QString text = formatNumber(x, options, region), pounds = formatPounds(x, {}, region);
         check(writable(x), "what can be written is written", detail);
         for (const QString& written : {text, pounds}) {
-            check(!written.contains(QLatin1String("nan"), Qt::CaseInsensitive) && !written.contains(QLatin1String("inf"), Qt::CaseInsensitive),
+            check(!written.contains(QLatin1String("nan"), Qt::CaseInsensitive)
+                      && !written.contains(QLatin1String("inf"), Qt::CaseInsensitive),
                   "no nan or inf", written);
             const bool minus = written.contains(u'-') || written.contains(u'\u2212') || written.contains(u'(');
             check(!minus || std::any_of(written.begin(), written.end(), [](QChar c) { return c.digitValue() > 0; }),
@@ -44,9 +46,11 @@ void checkValue(double x, unsigned char bits, const QLocale& region)
         }
         // Rounding works on 15 significant digits, so allow their last one.
         const double bound = 0.5 * std::pow(10.0, -options.decimals.value_or(2)) * (1 + 1e-9) + std::fabs(x) * 6e-15;
-        check(std::fabs(strictNumber(text, region) - x) <= bound, "reads back to x rounded to the decimals", detail + " " + text);
+        check(std::fabs(strictNumber(text, region) - x) <= bound, "reads back to x rounded to the decimals",
+              detail + " " + text);
         const QString number = formatNumber(x, {}, region);
-        check(pounds.count(u'£') == 1 && QString(pounds).remove(u'£').trimmed() == number, "pounds are the number and £", pounds);
+        check(pounds.count(u'£') == 1 && QString(pounds).remove(u'£').trimmed() == number,
+              "pounds are the number and £", pounds);
     } catch (const RuntimeError& error) {
         check(error.isFloatingPointFault() && !writable(x), "only what cannot be written is a fault", detail);
     }

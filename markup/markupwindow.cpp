@@ -42,8 +42,8 @@ std::span<const ControlRow> MarkupWindow::controlTable()
 }
 
 MarkupWindow::MarkupWindow()
-    : CalculatorWindow(staticMetaObject, {"frmMarkup", QT_TR_NOOP("Markup Program"), 4770, 4170, true, true}, controlTable(),
-                       {"txtPrice", "txtCurrentVat", "lblResult2"})
+    : CalculatorWindow(staticMetaObject, {"frmMarkup", QT_TR_NOOP("Markup Program"), 4770, 4170, true, true},
+                       controlTable(), {"txtPrice", "txtCurrentVat", "lblResult2"})
 {
     auto* rates = control<QComboBox>(QStringLiteral("cboMarkupRates"));
     rates->addItem(tr("Select One"));
@@ -52,7 +52,8 @@ MarkupWindow::MarkupWindow()
     onEvent(control<QPushButton>(QStringLiteral("cmdCalcSell")), &QPushButton::clicked, [this, rates] {
         const int markup = 5 * rates->currentIndex();
         if (markup >= 5 && markup <= 5 * lastRatePosition)
-            calculate([markup](const QString& amount, const QString& vatRate) { return markedUp(amount, vatRate, markup); });
+            calculate(
+                [markup](const QString& amount, const QString& vatRate) { return markedUp(amount, vatRate, markup); });
     });
 }
 

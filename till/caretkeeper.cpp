@@ -23,7 +23,8 @@ bool movesFocus(const QEvent* event)
 } // namespace
 
 CaretKeeper::CaretKeeper(QLineEdit* box)
-    : QObject(box), m_box(box)
+    : QObject(box)
+    , m_box(box)
 {
     box->installEventFilter(this);
 }

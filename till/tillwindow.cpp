@@ -32,15 +32,16 @@ void selectToEnd(QLineEdit* box)
 std::span<const ControlRow> TillWindow::controlTable()
 {
     static const char* const countCaptions[tillRows] = {
-        QT_TR_NOOP("Number of 1p coins :"),   QT_TR_NOOP("Number of 2p coins :"),  QT_TR_NOOP("Number of 5p coins :"),
-        QT_TR_NOOP("Number of 10p coins :"),  QT_TR_NOOP("Number of 20p coins :"), QT_TR_NOOP("Number of 50p coins :"),
-        QT_TR_NOOP("Number of £1 coins :"),   QT_TR_NOOP("Number of £2 coins :"),  QT_TR_NOOP("Number of £5 notes :"),
-        QT_TR_NOOP("Number of £10 notes :"),  QT_TR_NOOP("Number of £20 notes :"), QT_TR_NOOP("Number of £50 notes :"),
+        QT_TR_NOOP("Number of 1p coins :"),  QT_TR_NOOP("Number of 2p coins :"),  QT_TR_NOOP("Number of 5p coins :"),
+        QT_TR_NOOP("Number of 10p coins :"), QT_TR_NOOP("Number of 20p coins :"), QT_TR_NOOP("Number of 50p coins :"),
+        QT_TR_NOOP("Number of £1 coins :"),  QT_TR_NOOP("Number of £2 coins :"),  QT_TR_NOOP("Number of £5 notes :"),
+        QT_TR_NOOP("Number of £10 notes :"), QT_TR_NOOP("Number of £20 notes :"), QT_TR_NOOP("Number of £50 notes :"),
     };
     static const char* const lineTotalCaptions[tillRows] = {
-        QT_TR_NOOP("1 pences : £"), QT_TR_NOOP("2 pences : £"), QT_TR_NOOP("5 pences : £"), QT_TR_NOOP("10 pences : £"),
-        QT_TR_NOOP("20 pences : £"), QT_TR_NOOP("50 pences : £"), QT_TR_NOOP("£1 coins : £"), QT_TR_NOOP("£2 coins : £"),
-        QT_TR_NOOP("£5 notes : £"), QT_TR_NOOP("£10 notes : £"), QT_TR_NOOP("£20 notes: £"), QT_TR_NOOP("£50 notes : £"),
+        QT_TR_NOOP("1 pences : £"),  QT_TR_NOOP("2 pences : £"),  QT_TR_NOOP("5 pences : £"),
+        QT_TR_NOOP("10 pences : £"), QT_TR_NOOP("20 pences : £"), QT_TR_NOOP("50 pences : £"),
+        QT_TR_NOOP("£1 coins : £"),  QT_TR_NOOP("£2 coins : £"),  QT_TR_NOOP("£5 notes : £"),
+        QT_TR_NOOP("£10 notes : £"), QT_TR_NOOP("£20 notes: £"),  QT_TR_NOOP("£50 notes : £"),
     };
 
     // Twips from each container's outer corner; frames come before what they hold.
@@ -108,7 +109,8 @@ CaptionedText TillWindow::Captioned::snapshot() const
 }
 
 TillWindow::TillWindow()
-    : FixedWindow(staticMetaObject, {"Form1", QT_TR_NOOP("Tillora"), 11400, 6960, true, true}, controlTable()), m_floatBox(control<QLineEdit>(QStringLiteral("txtFloat")))
+    : FixedWindow(staticMetaObject, {"Form1", QT_TR_NOOP("Tillora"), 11400, 6960, true, true}, controlTable())
+    , m_floatBox(control<QLineEdit>(QStringLiteral("txtFloat")))
 {
     const auto pair = [this](const QString& label, const QString& box) {
         return Captioned{control<QLabel>(label), control<QLineEdit>(box)};
@@ -160,8 +162,10 @@ void TillWindow::connectCommands()
     onEvent(control<QPushButton>(QStringLiteral("cmdPrintReport")), &QPushButton::clicked, [this] { printReport(); });
     onEvent(control<QPushButton>(QStringLiteral("cmdPrintScreen")), &QPushButton::clicked, [this] { printWindow(); });
     onEvent(control<QPushButton>(QStringLiteral("cmdExit")), &QPushButton::clicked, [this] { confirmExit(); });
-    onEvent(control<QPushButton>(QStringLiteral("cmdVATCalc")), &QPushButton::clicked, [this] { m_vatCalculator.show(); });
-    onEvent(control<QPushButton>(QStringLiteral("cmdMarkup")), &QPushButton::clicked, [this] { m_markupCalculator.show(); });
+    onEvent(control<QPushButton>(QStringLiteral("cmdVATCalc")), &QPushButton::clicked,
+            [this] { m_vatCalculator.show(); });
+    onEvent(control<QPushButton>(QStringLiteral("cmdMarkup")), &QPushButton::clicked,
+            [this] { m_markupCalculator.show(); });
     onEvent(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, [this] { m_about.show(); });
 }
 
@@ -265,19 +269,20 @@ void TillWindow::printReport()
         return;
     }
     const QList<PrintLine> report = tillReport(snapshot());
-    printOrOfferPdf(this, m_printerSource, [&report](Printer& printer) { printDocument(printer, report); },
-                    tr("till-report.pdf"));
+    printOrOfferPdf(
+        this, m_printerSource, [&report](Printer& printer) { printDocument(printer, report); }, tr("till-report.pdf"));
 }
 
 void TillWindow::printWindow()
 {
-    printOrOfferPdf(this, m_printerSource,
-                    [this](Printer& printer) {
-                        printer.setOrientation(QPageLayout::Portrait);
-                        printer.printPicture(*this);
-                        printer.endDocument();
-                    },
-                    tr("till-window.pdf"));
+    printOrOfferPdf(
+        this, m_printerSource,
+        [this](Printer& printer) {
+            printer.setOrientation(QPageLayout::Portrait);
+            printer.printPicture(*this);
+            printer.endDocument();
+        },
+        tr("till-window.pdf"));
 }
 
 void TillWindow::confirmExit()

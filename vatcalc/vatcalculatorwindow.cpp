@@ -31,8 +31,8 @@ std::span<const ControlRow> VatCalculatorWindow::controlTable()
 }
 
 VatCalculatorWindow::VatCalculatorWindow()
-    : CalculatorWindow(staticMetaObject, {"frmVATCalc", QT_TR_NOOP("VAT Calculator"), 4740, 4155, true, true}, controlTable(),
-                       {"txtPrice", "txtCurrentVATRate", "lblResult"})
+    : CalculatorWindow(staticMetaObject, {"frmVATCalc", QT_TR_NOOP("VAT Calculator"), 4740, 4155, true, true},
+                       controlTable(), {"txtPrice", "txtCurrentVATRate", "lblResult"})
 {
     onEvent(control<QPushButton>(QStringLiteral("cmdVATOn")), &QPushButton::clicked,
             [this] { calculate([](const QString& amount, const QString& rate) { return vatAdded(amount, rate); }); });

@@ -67,7 +67,8 @@ QString markedUp(QStringView amountText, QStringView vatRateText, int markupPerc
         const double sellingPrice = fp::multiply(beforeVat, vatFactor);
         // The VAT the selling price contains at the rate typed.
         const double vat = fp::subtract(sellingPrice, beforeVat);
-        return Calculators::tr("\u00a3%1 + a markup of %2% = a selling price of \u00a3%3 - VAT on this item is \u00a3%4")
+        return Calculators::tr(
+                   "\u00a3%1 + a markup of %2% = a selling price of \u00a3%3 - VAT on this item is \u00a3%4")
             .arg(numberToText(amount, region), QString::number(markupPercent), formatNumber(sellingPrice, {}, region),
                  formatNumber(vat, {}, region));
     });

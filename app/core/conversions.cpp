@@ -52,8 +52,7 @@ long long magnitude(const Parts& p)
         digits = static_cast<long long>(p.integer.size() - lead);
     } else {
         const auto first = p.fraction.find_first_not_of('0');
-        digits = first == std::string::npos ? std::numeric_limits<int>::min()
-                                            : -static_cast<long long>(first);
+        digits = first == std::string::npos ? std::numeric_limits<int>::min() : -static_cast<long long>(first);
     }
     return digits + clampedExponent(p.exponent);
 }
@@ -84,7 +83,8 @@ Value toDouble(const Parts& p)
 class StrictReader {
 public:
     StrictReader(QStringView text, const QLocale& region)
-        : m_text(text.trimmed()), m_style(NumberStyle::of(region))
+        : m_text(text.trimmed())
+        , m_style(NumberStyle::of(region))
     {
     }
 
@@ -216,8 +216,7 @@ double lenientNumber(QStringView text)
             stage = Stage::Fraction;
         } else if (stage == Stage::Fraction && digit) {
             parts.fraction += char(u);
-        } else if ((stage == Stage::Integer || stage == Stage::Fraction) && mantissa
-                   && (u == u'e' || u == u'E')) {
+        } else if ((stage == Stage::Integer || stage == Stage::Fraction) && mantissa && (u == u'e' || u == u'E')) {
             stage = Stage::ExponentSign;
         } else if (stage == Stage::ExponentSign && (u == u'+' || u == u'-')) {
             exponent += char(u);
@@ -253,10 +252,10 @@ QString numberToText(double x, const QLocale& region)
             text += style.decimalPoint + style.localDigits(s.digits.substr(1));
         const std::string power = std::to_string(std::abs(s.exponent));
         text += QStringLiteral("E") + (s.exponent < 0 ? u'-' : u'+')
-            + style.localDigits(power.size() < 2 ? "0" + power : power);
+              + style.localDigits(power.size() < 2 ? "0" + power : power);
     } else if (s.exponent < 0) {
         text = style.localDigits("0") + style.decimalPoint
-            + style.localDigits(std::string(size_t(-s.exponent - 1), '0') + s.digits);
+             + style.localDigits(std::string(size_t(-s.exponent - 1), '0') + s.digits);
     } else {
         std::string integer = s.digits.substr(0, std::min(s.digits.size(), size_t(s.exponent) + 1));
         integer.append(size_t(s.exponent) + 1 - integer.size(), '0');

@@ -11,8 +11,7 @@ Significant significant(double x)
 {
     // to_chars is locale-independent, unlike printf under a German LC_NUMERIC.
     char buf[32];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x),
-                                   std::chars_format::scientific, 14);
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 14);
     const std::string text(buf, res.ptr); // d.dddddddddddddde+XX
     Significant s;
     s.negative = std::signbit(x);

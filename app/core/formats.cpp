@@ -43,7 +43,8 @@ Body numberBody(double x, const FormatOptions& options, const NumberStyle& style
     Body body;
     body.negative = fixed.negative;
     if (options.leadingDigit.value_or(true) || fixed.integer != "0" || decimals == 0)
-        body.text = options.groupDigits.value_or(true) ? style.grouped(fixed.integer) : style.localDigits(fixed.integer);
+        body.text
+            = options.groupDigits.value_or(true) ? style.grouped(fixed.integer) : style.localDigits(fixed.integer);
     if (decimals > 0)
         body.text += style.decimalPoint + style.localDigits(fixed.fraction);
     return body;

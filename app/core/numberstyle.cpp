@@ -17,8 +17,7 @@ void readGroupSizes(const QLocale& region, NumberStyle& style)
     }
     style.primaryGroup = int(sample.size() - last - style.groupSeparator.size());
     const qsizetype before = sample.lastIndexOf(style.groupSeparator, last - 1);
-    style.secondaryGroup = before < 0 ? style.primaryGroup
-                                      : int(last - before - style.groupSeparator.size());
+    style.secondaryGroup = before < 0 ? style.primaryGroup : int(last - before - style.groupSeparator.size());
 }
 
 } // namespace
@@ -74,8 +73,8 @@ QString NumberStyle::grouped(std::string_view digits) const
     for (qsizetype i = 0; i < n; ++i) {
         out.append(local[i]);
         const qsizetype toCome = n - 1 - i;
-        const bool boundary = toCome == primaryGroup
-            || (toCome > primaryGroup && (toCome - primaryGroup) % secondaryGroup == 0);
+        const bool boundary
+            = toCome == primaryGroup || (toCome > primaryGroup && (toCome - primaryGroup) % secondaryGroup == 0);
         if (boundary)
             out.append(groupSeparator);
     }

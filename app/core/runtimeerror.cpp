@@ -8,7 +8,9 @@
 namespace tillora {
 
 RuntimeError::RuntimeError(Kind kind, const QString& message)
-    : std::runtime_error(message.toStdString()), m_kind(kind), m_message(message)
+    : std::runtime_error(message.toStdString())
+    , m_kind(kind)
+    , m_message(message)
 {
 }
 
@@ -28,21 +30,32 @@ struct Arithmetic {
 double checked(double x)
 {
     if (std::isnan(x))
-        throw RuntimeError(RuntimeError::Kind::InvalidOperation, Arithmetic::tr("The calculation has no valid result."));
+        throw RuntimeError(RuntimeError::Kind::InvalidOperation,
+                           Arithmetic::tr("The calculation has no valid result."));
     if (std::isinf(x))
         throw RuntimeError(RuntimeError::Kind::Overflow, Arithmetic::tr("The result is too large to calculate."));
     return x;
 }
 
-double add(double a, double b) { return checked(a + b); }
-double subtract(double a, double b) { return checked(a - b); }
-double multiply(double a, double b) { return checked(a * b); }
+double add(double a, double b)
+{
+    return checked(a + b);
+}
+double subtract(double a, double b)
+{
+    return checked(a - b);
+}
+double multiply(double a, double b)
+{
+    return checked(a * b);
+}
 
 double divide(double a, double b)
 {
     if (b == 0.0) {
         if (a == 0.0 || std::isnan(a))
-            throw RuntimeError(RuntimeError::Kind::InvalidOperation, Arithmetic::tr("Zero divided by zero has no result."));
+            throw RuntimeError(RuntimeError::Kind::InvalidOperation,
+                               Arithmetic::tr("Zero divided by zero has no result."));
         throw RuntimeError(RuntimeError::Kind::DivisionByZero, Arithmetic::tr("The calculation divides by zero."));
     }
     return checked(a / b);

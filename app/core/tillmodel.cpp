@@ -89,10 +89,10 @@ Traced read(const QString& text, EntryId entry, const QLocale& region, std::vect
         const double value = strictNumber(text, region);
         return {value, entry, std::fabs(value)};
     } catch (const RuntimeError& error) {
-        faults.push_back({entry, error.kind() == RuntimeError::Kind::Overflow
-                                     ? TillModel::tr("\u201c%1\u201d is too large to calculate with.")
-                                           .arg(text.trimmed().left(40))
-                                     : error.message()});
+        faults.push_back(
+            {entry, error.kind() == RuntimeError::Kind::Overflow
+                        ? TillModel::tr("\u201c%1\u201d is too large to calculate with.").arg(text.trimmed().left(40))
+                        : error.message()});
         return {0, entry, 0};
     }
 }
@@ -111,7 +111,8 @@ Readings readEntries(const TillEntries& entries, const QLocale& region)
 bool anyTyped(const Readings& r)
 {
     const auto typed = [](const Traced& t) { return t.value != 0.0; };
-    return std::any_of(r.counts.begin(), r.counts.end(), typed) || std::any_of(r.cheques.begin(), r.cheques.end(), typed);
+    return std::any_of(r.counts.begin(), r.counts.end(), typed)
+        || std::any_of(r.cheques.begin(), r.cheques.end(), typed);
 }
 
 // The line total as shown, and read back from what is shown, so that the
@@ -173,7 +174,8 @@ TillOutcome workOutTill(const TillEntries& entries, bool figuresShown, const QLo
 {
     Readings readings = readEntries(entries, region);
     if (entries.floatAmount.trimmed().isEmpty() && (figuresShown || anyTyped(readings)))
-        readings.faults.push_back({{EntryId::Kind::Float}, TillModel::tr("The totals are worked out once the float is entered.")});
+        readings.faults.push_back(
+            {{EntryId::Kind::Float}, TillModel::tr("The totals are worked out once the float is entered.")});
     if (!readings.faults.empty() || entries.floatAmount.trimmed().isEmpty())
         return {std::nullopt, std::move(readings.faults)};
     try {

@@ -10,7 +10,7 @@
 
 namespace tillora {
 
-inline constexpr int tillRows = 12;     // 1p (row 0) up to £50 (row 11)
+inline constexpr int tillRows = 12; // 1p (row 0) up to £50 (row 11)
 inline constexpr int chequeRows = 10;
 inline constexpr int firstNotesRow = 8; // rows 0 to 7 are coins, 8 to 11 notes
 

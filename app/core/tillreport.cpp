@@ -33,7 +33,10 @@ bool isZero(const QString& text, const QLocale& region)
 
 class Report {
 public:
-    explicit Report(const QLocale& region) : m_region(region) {}
+    explicit Report(const QLocale& region)
+        : m_region(region)
+    {
+    }
 
     void line(const PrintLine& line) { m_lines << line; }
     void text(const QString& text, bool emphasis = false) { m_lines << PrintLine{{{text}}, emphasis}; }

@@ -9,8 +9,8 @@
 
 namespace tillora {
 
-CalculatorWindow::CalculatorWindow(const QMetaObject& window, const WindowLayout& layout, std::span<const ControlRow> controls,
-                                   const CalculatorBoxes& boxes)
+CalculatorWindow::CalculatorWindow(const QMetaObject& window, const WindowLayout& layout,
+                                   std::span<const ControlRow> controls, const CalculatorBoxes& boxes)
     : FixedWindow(window, layout, controls)
     , m_entries(findChildren<QLineEdit*>())
     , m_amount(control<QLineEdit>(QLatin1String(boxes.amount)))
@@ -19,7 +19,8 @@ CalculatorWindow::CalculatorWindow(const QMetaObject& window, const WindowLayout
 {
     fitLabelCaptions(this);
     for (QLineEdit* box : m_entries)
-        connect(box, &QLineEdit::textChanged, box, [box](const QString& text) { markFault(box, capacityFault(text).value_or(QString())); });
+        connect(box, &QLineEdit::textChanged, box,
+                [box](const QString& text) { markFault(box, capacityFault(text).value_or(QString())); });
     connect(control<QPushButton>(QStringLiteral("cmdClose")), &QPushButton::clicked, this, &QWidget::close);
 }
 

@@ -25,13 +25,15 @@ void TitledFrame::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     // The outline shade Fusion gives its own frames.
     painter.setPen(palette().color(QPalette::Window).darker(140));
-    painter.drawRoundedRect(QRectF(rect().adjusted(0, caption.height() / 2, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
+    painter.drawRoundedRect(QRectF(rect().adjusted(0, caption.height() / 2, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5), 2,
+                            2);
     painter.restore();
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption, Qt::AlignCenter, title());
 }
 
-PictureBox::PictureBox(QWidget* parent) : QLabel(parent)
+PictureBox::PictureBox(QWidget* parent)
+    : QLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setFocusPolicy(Qt::StrongFocus);
@@ -53,7 +55,10 @@ namespace {
 // label relation, which not every screen reader follows.
 class PickListAccessible : public QAccessibleWidget {
 public:
-    explicit PickListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit PickListAccessible(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -68,7 +73,10 @@ public:
     {
         return child && child->object() == list()->view() ? 0 : -1;
     }
-    QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString& action) override
     {
         if (action == showMenuAction())
@@ -90,12 +98,14 @@ QAccessibleInterface* pickListAccessible(const QString& className, QObject* obje
 
 } // namespace
 
-PickList::PickList(QWidget* parent) : QComboBox(parent)
+PickList::PickList(QWidget* parent)
+    : QComboBox(parent)
 {
     [[maybe_unused]] static const bool installed = (QAccessible::installFactory(pickListAccessible), true);
 }
 
-ResultBox::ResultBox(QWidget* parent) : QLineEdit(parent)
+ResultBox::ResultBox(QWidget* parent)
+    : QLineEdit(parent)
 {
     setReadOnly(true);
     connect(this, &QLineEdit::textChanged, this, &ResultBox::fit);
@@ -112,7 +122,10 @@ QRect ResultBox::textRoom() const
     QStyleOptionFrame option;
     initStyleOption(&option);
     // QLineEdit keeps 2 px of its own on each side of the text.
-    return style()->subElementRect(QStyle::SE_LineEditContents, &option, this).marginsRemoved(textMargins()).adjusted(2, 0, -2, 0);
+    return style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, this)
+        .marginsRemoved(textMargins())
+        .adjusted(2, 0, -2, 0);
 }
 
 // QLineEdit scrolls a text only when it and one pixel for the cursor do

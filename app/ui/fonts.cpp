@@ -39,8 +39,7 @@ int drawFlags(const QLabel* label)
 bool fits(const QLabel* label, const QFont& font, const QString& text)
 {
     const QRect box = label->contentsRect();
-    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 1 << 20),
-                                                         drawFlags(label), text);
+    const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, box.width(), 1 << 20), drawFlags(label), text);
     return needed.width() <= box.width() && needed.height() <= box.height();
 }
 
@@ -82,7 +81,8 @@ QString shortened(const QLabel* label, const QFont& font, const QString& text)
 
 void setFittedCaption(QLabel* label, const QString& text)
 {
-    const QFont font = fittedFont(windowFont(label->font().bold()), [&](const QFont& f) { return fits(label, f, text); });
+    const QFont font
+        = fittedFont(windowFont(label->font().bold()), [&](const QFont& f) { return fits(label, f, text); });
     label->setFont(font);
 
     if (fits(label, font, text)) {

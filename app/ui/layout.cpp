@@ -54,8 +54,7 @@ Qt::Alignment alignmentOf(ControlFlags flags)
 QWidget* createControl(ControlKind kind, const QString& caption, ControlFlags flags, QWidget* parent)
 {
     switch (kind) {
-    case ControlKind::Frame:
-        return new TitledFrame(caption, parent);
+    case ControlKind::Frame: return new TitledFrame(caption, parent);
     case ControlKind::Label: {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
@@ -78,10 +77,8 @@ QWidget* createControl(ControlKind kind, const QString& caption, ControlFlags fl
         button->setAutoDefault(false);
         return button;
     }
-    case ControlKind::DropDown:
-        return new PickList(parent);
-    case ControlKind::Picture:
-        return new PictureBox(parent);
+    case ControlKind::DropDown: return new PickList(parent);
+    case ControlKind::Picture: return new PictureBox(parent);
     }
     return nullptr;
 }
@@ -131,7 +128,8 @@ void orderTabs(const std::vector<Placed>& placed)
         if (takesFocus(p.row->kind))
             focusable.emplace_back(p.row->tabIndex + std::max(p.index, 0), p.widget);
     }
-    std::stable_sort(focusable.begin(), focusable.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     for (size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
     if (!focusable.empty())
@@ -145,7 +143,7 @@ FixedWindow::FixedWindow(const QMetaObject& window, const WindowLayout& layout, 
     setObjectName(QString::fromLatin1(layout.name));
     setWindowTitle(QCoreApplication::translate(window.className(), layout.title));
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint;
+                          | Qt::WindowCloseButtonHint;
     if (layout.canMinimise)
         flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);

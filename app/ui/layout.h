@@ -32,10 +32,10 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(ControlFlags)
 // members stand `stepTop` twips apart with tab indices rising by one.
 // Members are named "<name>_<index>".
 struct ControlRow {
-    const char* name;      // the control's objectName
+    const char* name; // the control's objectName
     ControlKind kind;
-    const char* container; // objectName of a frame; nullptr: the window
-    const char* caption;   // untranslated; in an array "%1" stands for index + 1
+    const char* container;        // objectName of a frame; nullptr: the window
+    const char* caption;          // untranslated; in an array "%1" stands for index + 1
     int left, top, width, height; // twips, from the container's outer corner
     int tabIndex;
     ControlFlags flags = {};
@@ -48,7 +48,7 @@ struct ControlRow {
 struct WindowLayout {
     const char* name;  // the window's objectName
     const char* title; // untranslated
-    int width, height;   // client area, twips
+    int width, height; // client area, twips
     bool canMinimise;
     bool hasIcon;
 };
@@ -74,7 +74,8 @@ protected:
     template <typename Sender, typename Signal, typename Command>
     void onEvent(Sender* sender, Signal signal, Command command)
     {
-        connect(sender, signal, this, [this, command] { runGuarded(command, [this](const RuntimeError& e) { showError(e); }); });
+        connect(sender, signal, this,
+                [this, command] { runGuarded(command, [this](const RuntimeError& e) { showError(e); }); });
     }
 
     template <typename Control>

@@ -32,7 +32,8 @@ RuntimeError printerError(const QString& message)
 
 class SystemPrinterTarget : public PageTarget {
 public:
-    explicit SystemPrinterTarget(const QPrinterInfo& info) : m_printer(info, QPrinter::HighResolution)
+    explicit SystemPrinterTarget(const QPrinterInfo& info)
+        : m_printer(info, QPrinter::HighResolution)
     {
         if (!m_printer.isValid())
             throw printerError(Printing::tr("The printer \u201c%1\u201d cannot be used.").arg(info.printerName()));
@@ -51,7 +52,8 @@ private:
 
 class PdfFileTarget : public PageTarget {
 public:
-    explicit PdfFileTarget(const QString& path) : m_file(path)
+    explicit PdfFileTarget(const QString& path)
+        : m_file(path)
     {
         if (!m_file.open(QIODevice::WriteOnly))
             throw failed();
@@ -107,7 +109,8 @@ std::unique_ptr<Printer> PagePrinter::pdfFile(const QString& path)
 }
 
 PagePrinter::PagePrinter(std::unique_ptr<PageTarget> target)
-    : m_target(std::move(target)), m_font(QStringLiteral("Liberation Sans"), 10)
+    : m_target(std::move(target))
+    , m_font(QStringLiteral("Liberation Sans"), 10)
 {
     m_font.setStyleHint(QFont::SansSerif);
 }

@@ -46,7 +46,7 @@ public:
     // did not get where it was going.
     virtual void deliver() = 0;
     // The document will not be ended: nothing of it may go out.
-    virtual void abandon() {}
+    virtual void abandon() { }
 };
 
 // Paints the document on a page device.
@@ -98,7 +98,10 @@ struct PrintRecord {
 // Remembers what it prints in a record, for tests and benchmarks.
 class RecordingPrinter : public Printer {
 public:
-    explicit RecordingPrinter(PrintRecord& record) : m_record(record) {}
+    explicit RecordingPrinter(PrintRecord& record)
+        : m_record(record)
+    {
+    }
     // Printers for a print command, each recording into `record`.
     static std::function<std::unique_ptr<Printer>()> into(PrintRecord& record);
 

@@ -76,7 +76,8 @@ void saveAsPdf(QWidget* parent, const PrintJob& job, QString suggested)
 
 } // namespace
 
-void printOrOfferPdf(QWidget* parent, const PrinterSource& source, const PrintJob& job, const QString& suggestedFileName)
+void printOrOfferPdf(QWidget* parent, const PrinterSource& source, const PrintJob& job,
+                     const QString& suggestedFileName)
 {
     const auto failure = failureOf([&] { job(*source()); });
     const QString offer = PdfFallback::tr("Nothing was printed. %1\n\n"

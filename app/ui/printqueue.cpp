@@ -53,14 +53,17 @@ QString queueRefusal(const QString& printerName)
         return {};
     const QByteArray name = printerName.toUtf8();
     const auto free = [&lib](cups_dest_t* d) { lib.freeDests(1, d); };
-    const std::unique_ptr<cups_dest_t, decltype(free)> dest(lib.getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr), free);
+    const std::unique_ptr<cups_dest_t, decltype(free)> dest(
+        lib.getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr), free);
     if (!dest)
         return {};
-    const auto option = [&](const char* key) { return QByteArray(lib.getOption(key, dest->num_options, dest->options)); };
+    const auto option
+        = [&](const char* key) { return QByteArray(lib.getOption(key, dest->num_options, dest->options)); };
     if (option("printer-is-accepting-jobs") == "false")
         return PrintQueue::tr("The printer \u201c%1\u201d is not accepting documents.").arg(printerName);
     if (option("printer-state") == QByteArray::number(IPP_PSTATE_STOPPED))
-        return PrintQueue::tr("The printer \u201c%1\u201d is stopped, so the document would only wait in its queue.").arg(printerName);
+        return PrintQueue::tr("The printer \u201c%1\u201d is stopped, so the document would only wait in its queue.")
+            .arg(printerName);
     return {};
 }
 

@@ -21,8 +21,10 @@ namespace {
 
 std::unique_ptr<QWidget> open(const QString& window)
 {
-    return window == u"till" ? std::unique_ptr<QWidget>(shown<TillWindow>()) : window == u"vat" ? shown<VatCalculatorWindow>()
-         : window == u"markup" ? std::unique_ptr<QWidget>(shown<MarkupWindow>()) : shown<AboutWindow>();
+    return window == u"till"   ? std::unique_ptr<QWidget>(shown<TillWindow>())
+         : window == u"vat"    ? shown<VatCalculatorWindow>()
+         : window == u"markup" ? std::unique_ptr<QWidget>(shown<MarkupWindow>())
+                               : shown<AboutWindow>();
 }
 
 QString spoken(QWidget* widget, QAccessible::Text text)
@@ -33,7 +35,10 @@ QString spoken(QWidget* widget, QAccessible::Text text)
 // Every source text comes back marked, so one that escapes translation shows.
 class PseudoTranslator : public QTranslator {
 public:
-    QString translate(const char*, const char* source, const char*, int) const override { return QStringLiteral("⟦%1⟧").arg(source); }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return QStringLiteral("⟦%1⟧").arg(source);
+    }
     bool isEmpty() const override { return false; }
 };
 
@@ -46,15 +51,19 @@ private slots:
     {
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("named"); // "control=name" to hear, "control~words" in its description
-        QTest::addColumn<QString>("tabs"); // where Tab takes the focus from where the window opens
-        QTest::newRow("till") << "till" << QStringList{"txtTill_3=Number of 10p coins", "txtFloat=Float", "txtChequeAmt_9=Cheque 10",
-                                                       "txtCashBank=Cash to Bank", "cmdQuit=Unused button", "cmdQuit~does nothing"}
+        QTest::addColumn<QString>("tabs");      // where Tab takes the focus from where the window opens
+        QTest::newRow("till") << "till" << QStringList{"txtTill_3=Number of 10p coins", "txtFloat=Float",
+                                                       "txtChequeAmt_9=Cheque 10",      "txtCashBank=Cash to Bank",
+                                                       "cmdQuit=Unused button",         "cmdQuit~does nothing"}
                               << "cmdPrintScreen cmdQuit cmdPrintReport txtDate";
-        QTest::newRow("vat") << "vat" << QStringList{"txtPrice=Amount for Calculation", "txtCurrentVATRate=Current VAT Rate (%)"}
+        QTest::newRow("vat") << "vat"
+                             << QStringList{"txtPrice=Amount for Calculation", "txtCurrentVATRate=Current VAT Rate (%)"}
                              << "cmdVATOn cmdVATOff txtPrice txtCurrentVATRate";
-        QTest::newRow("markup") << "markup" << QStringList{"cboMarkupRates=Markup Percentage", "txtCurrentVat=Current VAT Rate (%)"}
+        QTest::newRow("markup") << "markup"
+                                << QStringList{"cboMarkupRates=Markup Percentage", "txtCurrentVat=Current VAT Rate (%)"}
                                 << "txtPrice txtCurrentVat cboMarkupRates cmdCalcSell";
-        QTest::newRow("about") << "about" << QStringList{"Picture1=Tillora banner", "Command1=Close Window"} << "Picture1 Command1";
+        QTest::newRow("about") << "about" << QStringList{"Picture1=Tillora banner", "Command1=Close Window"}
+                               << "Picture1 Command1";
     }
 
     // Every control the focus reaches says what it is for, not what it holds;
@@ -67,20 +76,25 @@ private slots:
         for (QWidget* control : shown->findChildren<QWidget*>()) {
             const QString name = spoken(control, QAccessible::Name);
             QVERIFY2(control->objectName().isEmpty() || !(control->focusPolicy() & Qt::TabFocus)
-                         || (!name.isEmpty() && name != spoken(control, QAccessible::Value)), qPrintable(control->objectName()));
+                         || (!name.isEmpty() && name != spoken(control, QAccessible::Value)),
+                     qPrintable(control->objectName()));
         }
         for (const QString& entry : named) {
             const QStringList parts = entry.split(QRegularExpression("[=~]"));
-            const QString heard = spoken(child(shown.get(), parts[0]), entry.contains(u'~') ? QAccessible::Description : QAccessible::Name);
-            QVERIFY2(entry.contains(u'~') ? heard.contains(parts[1]) : heard == parts[1], qPrintable(entry + " / " + heard));
+            const QString heard = spoken(child(shown.get(), parts[0]),
+                                         entry.contains(u'~') ? QAccessible::Description : QAccessible::Name);
+            QVERIFY2(entry.contains(u'~') ? heard.contains(parts[1]) : heard == parts[1],
+                     qPrintable(entry + " / " + heard));
         }
         for (QLabel* label : shown->findChildren<QLabel*>()) {
             const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            QVERIFY2(label->contentsRect().contains(label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text())),
+            QVERIFY2(label->contentsRect().contains(
+                         label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text())),
                      qPrintable(label->text()));
         }
         for (QPushButton* button : shown->findChildren<QPushButton*>())
-            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 8, qPrintable(button->text()));
+            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 8,
+                     qPrintable(button->text()));
         QFETCH(QString, tabs);
         QWidget* focused = QApplication::focusWidget();
         const QImage withFocus = focused->grab().toImage();
@@ -100,14 +114,19 @@ private slots:
         auto vat = shown<VatCalculatorWindow>();
         auto* result = child<QLabel>(vat.get(), "lblResult");
         act(vat.get(), {"txtPrice=123456789012345", "txtCurrentVATRate=20", "cmdVATOn"});
-        const QString whole = QStringLiteral("Total : £123,456,789,012,345.00 + VAT (£24,691,357,802,469.00) = £148,148,146,814,814.00");
-        QVERIFY(result->text().endsWith(u'…') && result->toolTip() == whole && spoken(result, QAccessible::Name) == whole);
+        const QString whole = QStringLiteral(
+            "Total : £123,456,789,012,345.00 + VAT (£24,691,357,802,469.00) = £148,148,146,814,814.00");
+        QVERIFY(result->text().endsWith(u'…') && result->toolTip() == whole
+                && spoken(result, QAccessible::Name) == whole);
         QList<SeenBox> seen;
         answerBoxes({"OK", "OK"}, &seen);
         act(vat.get(), {"txtCurrentVATRate=-100", "cmdVATOff"});
         child<QLineEdit>(vat.get(), "txtPrice")->setText(QString(100000, u'1')); // cut short, as a paste is
         act(vat.get(), {"txtCurrentVATRate=20", "cmdVATOn"});
-        QCOMPARE(seen.value(0).title + seen.value(0).text, QStringLiteral("VAT CalculatorA VAT rate of -100% leaves no net amount to work from. Please check the VAT rate."));
+        QCOMPARE(
+            seen.value(0).title + seen.value(0).text,
+            QStringLiteral(
+                "VAT CalculatorA VAT rate of -100% leaves no net amount to work from. Please check the VAT rate."));
         QVERIFY(seen.value(1).text.startsWith("Amount for Calculation: This box is full at 1,000 characters"));
         QCOMPARE(result->toolTip(), whole);
         QVERIFY(child(vat.get(), "txtPrice")->toolTip().startsWith("This box is full"));
@@ -129,9 +148,12 @@ private slots:
             check(shown->windowTitle(), window);
             for (QWidget* control : shown->findChildren<QWidget*>()) { // a box holds a figure, but has a name
                 const bool box = qobject_cast<QLineEdit*>(control);
-                check(box ? spoken(control, QAccessible::Name) : control->toolTip().isEmpty() ? control->property("text").toString()
-                                                                                             : control->toolTip(), control->objectName());
-                check(control->property("title").toString() + control->property("currentText").toString(), control->objectName());
+                check(box                            ? spoken(control, QAccessible::Name)
+                      : control->toolTip().isEmpty() ? control->property("text").toString()
+                                                     : control->toolTip(),
+                      control->objectName());
+                check(control->property("title").toString() + control->property("currentText").toString(),
+                      control->objectName());
             }
         }
         auto till = shown<TillWindow>();

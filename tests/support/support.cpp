@@ -25,7 +25,8 @@ SeenBox describe(QWidget* widget)
 {
     SeenBox seen{widget->windowTitle(), {}, {}, {}};
     if (auto* box = qobject_cast<QMessageBox*>(widget)) {
-        seen = {seen.title, box->text(), box->defaultButton() ? box->defaultButton()->text() : QString(), {}, box->icon()};
+        seen = {
+            seen.title, box->text(), box->defaultButton() ? box->defaultButton()->text() : QString(), {}, box->icon()};
         for (QAbstractButton* button : box->buttons())
             seen.buttons << button->text();
     }
@@ -34,8 +35,9 @@ SeenBox describe(QWidget* widget)
 
 } // namespace
 
-const QStringList tillResults = numbered("txtTotals_%1", 12)
-    + QStringList{"txtChangeTotal", "txtNotesTotal", "txtTillTotal", "txtChequeTotal", "txtTotal", "txtCashBank", "txtChequeBank"};
+const QStringList tillResults
+    = numbered("txtTotals_%1", 12) + QStringList{"txtChangeTotal", "txtNotesTotal", "txtTillTotal", "txtChequeTotal",
+                                                 "txtTotal",       "txtCashBank",   "txtChequeBank"};
 const QStringList tillEntries = numbered("txtTill_%1", 12) + numbered("txtChequeAmt_%1", 10) + QStringList{"txtFloat"};
 
 void act(QWidget* window, const QStringList& steps)

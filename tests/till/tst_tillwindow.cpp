@@ -39,24 +39,39 @@ QString figures(const QWidget& till)
 QWidget* toolWindow(const QString& name)
 {
     const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto found = std::find_if(windows.begin(), windows.end(), [&](QWidget* w) { return w->objectName() == name && w->isVisible(); });
+    const auto found = std::find_if(windows.begin(), windows.end(),
+                                    [&](QWidget* w) { return w->objectName() == name && w->isVisible(); });
     return found == windows.end() ? nullptr : *found;
 }
 
-const QStringList workedExample{"txtFloat=50.00", "txtTill_3=4", "txtTill_6=3", "txtTill_8=2", "txtTill_9=6", "txtTill_10=1", "txtChequeAmt_0=25.00"};
+const QStringList workedExample{"txtFloat=50.00", "txtTill_3=4",  "txtTill_6=3",         "txtTill_8=2",
+                                "txtTill_9=6",    "txtTill_10=1", "txtChequeAmt_0=25.00"};
 
 // The report around its three lists, the seven totals given ";" apart.
-QStringList reportOf(const QStringList& counts, const QStringList& cheques, const QStringList& lines, const QString& totals)
+QStringList reportOf(const QStringList& counts, const QStringList& cheques, const QStringList& lines,
+                     const QString& totals)
 {
     const QStringList t = totals.split(u';');
-    return QStringList{"*", "*Till Calculator - Report", "*", "*Date :»05/12/2026\t\tTime :»17:45", "*TILL CONTENTS"} + counts
-        + QStringList{"", "*CHEQUES", ""} + cheques + QStringList{"", "*TOTALS", ""} + lines
-        + QStringList{"Total Change : £\t\t" + t[0], "Total Notes : £\t\t\t" + t[1], "", "*CALCULATION OF GRAND TOTAL", "",
-                      "Till Total : £\t\t\t" + t[2], "Add Cheques : £\t\t" + t[3], "Grand Total : £\t\t\t" + t[4], "", "*MISCELLANEOUS", "",
-                      "Cash to Bank : £\t\t" + t[5], "Cheques to Bank : £\t\t" + t[6], "*", "*END OF REPORT", "",
-                      "© 2026 Tillora developers\t\twww.tillora.example"};
+    return QStringList{"*", "*Till Calculator - Report", "*", "*Date :»05/12/2026\t\tTime :»17:45", "*TILL CONTENTS"}
+         + counts + QStringList{"", "*CHEQUES", ""} + cheques + QStringList{"", "*TOTALS", ""} + lines
+         + QStringList{"Total Change : £\t\t" + t[0],
+                       "Total Notes : £\t\t\t" + t[1],
+                       "",
+                       "*CALCULATION OF GRAND TOTAL",
+                       "",
+                       "Till Total : £\t\t\t" + t[2],
+                       "Add Cheques : £\t\t" + t[3],
+                       "Grand Total : £\t\t\t" + t[4],
+                       "",
+                       "*MISCELLANEOUS",
+                       "",
+                       "Cash to Bank : £\t\t" + t[5],
+                       "Cheques to Bank : £\t\t" + t[6],
+                       "*",
+                       "*END OF REPORT",
+                       "",
+                       "© 2026 Tillora developers\t\twww.tillora.example"};
 }
-
 
 const double coins[12] = {0.01, 0.02, 0.05, 0.10, 0.20, 0.50, 1, 2, 5, 10, 20, 50};
 
@@ -103,8 +118,9 @@ Expected expect(const QStringList& entries, bool figuresShown)
         }
         for (int j = 12; j < 22; ++j)
             cheques += v[j];
-        e.figures = shown << fmt(change) << fmt(notes) << fmt(notes + change) << fmt(cheques) << fmt(notes + change + cheques)
-                          << fmt(notes + change - v[22]) << fmt(strictNumber(fmt(cheques)));
+        e.figures = shown << fmt(change) << fmt(notes) << fmt(notes + change) << fmt(cheques)
+                          << fmt(notes + change + cheques) << fmt(notes + change - v[22])
+                          << fmt(strictNumber(fmt(cheques)));
     } catch (const RuntimeError&) {
         e.oneBlamed = true;
     }
@@ -153,7 +169,11 @@ QString output(const QString& program, const QStringList& arguments)
 // The jobs the queue has finished, once nothing is left waiting in it.
 int completedJobs()
 {
-    [[maybe_unused]] const bool settled = QTest::qWaitFor([] { return output("lpstat", {"-o", queue}).isEmpty(); }, 30000);
+    [[maybe_unused]] const bool settled = QTest::qWaitFor(
+        [] {
+            return output("lpstat", {"-o", queue}).isEmpty();
+        },
+        30000);
     return int(output("lpstat", {"-W", "completed", "-o", queue}).count(u'\n'));
 }
 
@@ -163,7 +183,8 @@ QString missingFrom(const QString& pdf, const QStringList& lines)
     const QString text = output("pdftotext", {"-layout", pdf, "-"});
     qsizetype at = 0;
     for (const QString& line : lines) {
-        for (const QString& piece : QString(line).remove(u'*').split(QRegularExpression("[\t»]+"), Qt::SkipEmptyParts)) {
+        for (const QString& piece :
+             QString(line).remove(u'*').split(QRegularExpression("[\t»]+"), Qt::SkipEmptyParts)) {
             if ((at = text.indexOf(piece, at)) < 0)
                 return piece;
         }
@@ -182,32 +203,52 @@ private slots:
         QTest::addColumn<QString>("figures");
         QTest::addColumn<QString>("mark"); // "box: reason"
         const QString noFloat = QStringLiteral("txtFloat: The totals are worked out once the float is entered.");
-        QTest::newRow("start-up marks nothing") << QStringList{} << "| _ _ _ _ _ _ _" << "";
+        QTest::newRow("start-up marks nothing") << QStringList{} << "| _ _ _ _ _ _ _"
+                                                << "";
         QTest::newRow("whole count after the float")
-            << QStringList{"txtFloat=50", "txtTill_0=7", "txtTill_1=3", "txtTill_2=4", "txtTill_3=10", "txtTill_4=5", "txtTill_5=6",
-                           "txtTill_6=12", "txtTill_7=4", "txtTill_8=3", "txtTill_9=5", "txtTill_10=2", "txtTill_11=1",
-                           "txtChequeAmt_0=25.50", "txtChequeAmt_1=12"}
+            << QStringList{"txtFloat=50", "txtTill_0=7",  "txtTill_1=3",  "txtTill_2=4",          "txtTill_3=10",
+                           "txtTill_4=5", "txtTill_5=6",  "txtTill_6=12", "txtTill_7=4",          "txtTill_8=3",
+                           "txtTill_9=5", "txtTill_10=2", "txtTill_11=1", "txtChequeAmt_0=25.50", "txtChequeAmt_1=12"}
             << "0:0.07 1:0.06 2:0.20 3:1.00 4:1.00 5:3.00 6:12.00 7:8.00 8:15.00 9:50.00 10:40.00 11:50.00 | "
-               "25.33 155.00 180.33 37.50 217.83 130.33 37.50" << "";
-        QTest::newRow("a count before the float waits for it") << QStringList{"txtTill_3=4"} << "| _ _ _ _ _ _ _" << noFloat;
-        QTest::newRow("counts before the float count once it comes") << QStringList{"txtTill_3=4", "txtTill_6=3", "txtFloat=5"}
-                                                                     << "3:0.40 6:3.00 | 3.40 0.00 3.40 0.00 3.40 -1.60 0.00" << "";
-        QTest::newRow("emptied count and cheque count 0") << QStringList{"txtFloat=50", "txtTill_6=3", "txtChequeAmt_2=9", "txtTill_6=", "txtChequeAmt_2="}
-                                                          << "| 0.00 0.00 0.00 0.00 0.00 -50.00 0.00" << "";
-        QTest::newRow("unusable text changes no figure") << QStringList{"txtFloat=50", "txtTill_6=3", "txtTill_3=abc", "txtChequeAmt_0=7"}
-            << "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00" << "txtTill_3: \u201cabc\u201d is not a number.";
-        QTest::newRow("putting it right brings every figure") << QStringList{"txtFloat=50", "txtTill_3=abc", "txtChequeAmt_0=7", "txtTill_3=4"}
-                                                              << "3:0.40 | 0.40 0.00 0.40 7.00 7.40 -49.60 7.00" << "";
-        QTest::newRow("an emptied float leaves its figures marked") << QStringList{"txtFloat=50", "txtTill_6=3", "txtFloat=", "txtTill_6=7"}
-                                                                    << "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00" << noFloat;
+               "25.33 155.00 180.33 37.50 217.83 130.33 37.50"
+            << "";
+        QTest::newRow("a count before the float waits for it")
+            << QStringList{"txtTill_3=4"} << "| _ _ _ _ _ _ _" << noFloat;
+        QTest::newRow("counts before the float count once it comes")
+            << QStringList{"txtTill_3=4", "txtTill_6=3", "txtFloat=5"}
+            << "3:0.40 6:3.00 | 3.40 0.00 3.40 0.00 3.40 -1.60 0.00"
+            << "";
+        QTest::newRow("emptied count and cheque count 0")
+            << QStringList{"txtFloat=50", "txtTill_6=3", "txtChequeAmt_2=9", "txtTill_6=", "txtChequeAmt_2="}
+            << "| 0.00 0.00 0.00 0.00 0.00 -50.00 0.00"
+            << "";
+        QTest::newRow("unusable text changes no figure")
+            << QStringList{"txtFloat=50", "txtTill_6=3", "txtTill_3=abc", "txtChequeAmt_0=7"}
+            << "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00"
+            << "txtTill_3: \u201cabc\u201d is not a number.";
+        QTest::newRow("putting it right brings every figure")
+            << QStringList{"txtFloat=50", "txtTill_3=abc", "txtChequeAmt_0=7", "txtTill_3=4"}
+            << "3:0.40 | 0.40 0.00 0.40 7.00 7.40 -49.60 7.00"
+            << "";
+        QTest::newRow("an emptied float leaves its figures marked")
+            << QStringList{"txtFloat=50", "txtTill_6=3", "txtFloat=", "txtTill_6=7"}
+            << "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00" << noFloat;
         QTest::newRow("fractions and negatives as typed") << QStringList{"txtFloat=0", "txtTill_6=2.5", "txtTill_0=-1"}
-                                                          << "0:-0.01 6:2.50 | 2.49 0.00 2.49 0.00 2.49 2.49 0.00" << "";
-        QTest::newRow("grouped line totals add up") << QStringList{"txtFloat=0", "txtTill_11=20", "txtTill_10=50"}
-            << "10:1,000.00 11:1,000.00 | 0.00 2,000.00 2,000.00 0.00 2,000.00 2,000.00 0.00" << "";
-        QTest::newRow("a shortfall shows its minus") << QStringList{"txtFloat=10000"} << "| 0.00 0.00 0.00 0.00 0.00 -10,000.00 0.00" << "";
-        QTest::newRow("figures too wide for their box") << QStringList{"txtFloat=20000", "txtTill_11=1e15", "txtChequeAmt_0=1234.56"}
-            << "11:50,000,000,000,000,000.00 | 0.00 50,000,000,000,000,000.00 50,000,000,000,000,000.00 1,234.56 50,000,000,000,001,200.00 "
-               "49,999,999,999,980,000.00 1,234.56" << "";
+                                                          << "0:-0.01 6:2.50 | 2.49 0.00 2.49 0.00 2.49 2.49 0.00"
+                                                          << "";
+        QTest::newRow("grouped line totals add up")
+            << QStringList{"txtFloat=0", "txtTill_11=20", "txtTill_10=50"}
+            << "10:1,000.00 11:1,000.00 | 0.00 2,000.00 2,000.00 0.00 2,000.00 2,000.00 0.00"
+            << "";
+        QTest::newRow("a shortfall shows its minus")
+            << QStringList{"txtFloat=10000"} << "| 0.00 0.00 0.00 0.00 0.00 -10,000.00 0.00"
+            << "";
+        QTest::newRow("figures too wide for their box")
+            << QStringList{"txtFloat=20000", "txtTill_11=1e15", "txtChequeAmt_0=1234.56"}
+            << "11:50,000,000,000,000,000.00 | 0.00 50,000,000,000,000,000.00 50,000,000,000,000,000.00 1,234.56 "
+               "50,000,000,000,001,200.00 "
+               "49,999,999,999,980,000.00 1,234.56"
+            << "";
     }
 
     // Every result box shows its figure from the start, smaller or cut at its end
@@ -224,8 +265,10 @@ private slots:
         for (const QString& name : tillResults) {
             auto* box = child<QLineEdit>(till.get(), name);
             const bool fits = box->fontMetrics().horizontalAdvance(box->text()) < box->width() - 8;
-            QVERIFY2(box->cursorPosition() == 0 && (box->toolTip().isEmpty() || box->font().pixelSize() == 8), qPrintable(name)); // cut only once smallest
-            QCOMPARE(box->toolTip() + u'|' + box->accessibleDescription(), fits ? QStringLiteral("|") : box->text() + u'|' + box->text());
+            QVERIFY2(box->cursorPosition() == 0 && (box->toolTip().isEmpty() || box->font().pixelSize() == 8),
+                     qPrintable(name)); // cut only once smallest
+            QCOMPARE(box->toolTip() + u'|' + box->accessibleDescription(),
+                     fits ? QStringLiteral("|") : box->text() + u'|' + box->text());
         }
         PrintRecord record;
         till->setPrinterSource(RecordingPrinter::into(record));
@@ -233,8 +276,11 @@ private slots:
         answerBoxes(mark.isEmpty() ? QStringList{} : QStringList{"OK"}, &seen);
         act(till.get(), {"cmdPrintReport"});
         QCOMPARE(record.documentsEnded, mark.isEmpty() ? 1 : 0);
-        const QString named = mark.isEmpty() ? QString() : child(till.get(), mark.section(u':', 0, 0))->accessibleName() + u':' + mark.section(u':', 1);
-        QVERIFY2(seen.isEmpty() ? mark.isEmpty() : seen[0].text.contains(named) && seen[0].icon == QMessageBox::Warning, qPrintable(named));
+        const QString named = mark.isEmpty() ? QString()
+                                             : child(till.get(), mark.section(u':', 0, 0))->accessibleName() + u':'
+                                                   + mark.section(u':', 1);
+        QVERIFY2(seen.isEmpty() ? mark.isEmpty() : seen[0].text.contains(named) && seen[0].icon == QMessageBox::Warning,
+                 qPrintable(named));
     }
 
     void report_data()
@@ -242,14 +288,19 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("nothing typed, 28 lines") << QStringList{} << reportOf({}, {}, {}, ";;;;;;");
-        QTest::newRow("worked example, 39 lines") << workedExample
-            << reportOf({"Number of 10p coins :\t\t\t4", "Number of £1 coins :\t\t\t3", "Number of £5 notes :\t\t\t2", "Number of £10 notes :\t\t\t6",
-                         "Number of £20 notes :\t\t\t1"}, {"Cheque 1 £\t\t\t25.00"},
-                        {"10 pences : £\t\t\t0.40", "£1 coins : £\t\t\t3.00", "£5 notes : £\t\t\t10.00", "£10 notes : £\t\t\t60.00", "£20 notes: £\t\t\t20.00"},
+        QTest::newRow("worked example, 39 lines")
+            << workedExample
+            << reportOf({"Number of 10p coins :\t\t\t4", "Number of £1 coins :\t\t\t3", "Number of £5 notes :\t\t\t2",
+                         "Number of £10 notes :\t\t\t6", "Number of £20 notes :\t\t\t1"},
+                        {"Cheque 1 £\t\t\t25.00"},
+                        {"10 pences : £\t\t\t0.40", "£1 coins : £\t\t\t3.00", "£5 notes : £\t\t\t10.00",
+                         "£10 notes : £\t\t\t60.00", "£20 notes: £\t\t\t20.00"},
                         "3.40;90.00;93.40;25.00;118.40;43.40;25.00");
         // Zero rows go, whatever their text; the others show the text as typed.
-        QTest::newRow("cheques of zero") << QStringList{"txtFloat=10", "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30", "txtChequeAmt_2=0.00", "txtChequeAmt_4=1,000"}
-            << reportOf({}, {"Cheque 2 £\t\t\t0.30", "Cheque 5 £\t\t\t1,000"}, {}, "0.00;0.00;0.00;1,000.30;1,000.30;-10.00;1,000.30");
+        QTest::newRow("cheques of zero") << QStringList{"txtFloat=10", "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30",
+                                                        "txtChequeAmt_2=0.00", "txtChequeAmt_4=1,000"}
+                                         << reportOf({}, {"Cheque 2 £\t\t\t0.30", "Cheque 5 £\t\t\t1,000"}, {},
+                                                     "0.00;0.00;0.00;1,000.30;1,000.30;-10.00;1,000.30");
     }
 
     // The report, then the picture of the window, each one document; nothing on screen changes.
@@ -259,7 +310,8 @@ private slots:
         QFETCH(QStringList, expected);
         auto till = shown<TillWindow>(); // opened now, and every report of the day says when
         auto *date = child<QLineEdit>(till.get(), "txtDate"), *time = child<QLineEdit>(till.get(), "txtTime");
-        QVERIFY(date->text() == QDate::currentDate().toString("dd/MM/yyyy") && QTime::fromString(time->text(), "HH:mm").secsTo(QTime::currentTime()) < 120);
+        QVERIFY(date->text() == QDate::currentDate().toString("dd/MM/yyyy")
+                && QTime::fromString(time->text(), "HH:mm").secsTo(QTime::currentTime()) < 120);
         date->setText("05/12/2026");
         time->setText("17:45");
         act(till.get(), steps);
@@ -278,8 +330,13 @@ private slots:
     {
         QTest::addColumn<QStringList>("answers"); // a button's text, or a key
         QTest::addColumn<bool>("ends");
-        for (const auto& [answers, ends] : {std::pair{"&No", false}, {"Esc", false}, {"&Yes Cancel", false}, {"&Yes Esc", false},
-                                            {"&Yes OK", true}, {"Enter Enter", true}, {"&Yes Close", false}})
+        for (const auto& [answers, ends] : {std::pair{"&No", false},
+                                            {"Esc", false},
+                                            {"&Yes Cancel", false},
+                                            {"&Yes Esc", false},
+                                            {"&Yes OK", true},
+                                            {"Enter Enter", true},
+                                            {"&Yes Close", false}})
             QTest::newRow(answers) << QString(answers).split(u' ') << ends;
     }
 
@@ -294,7 +351,9 @@ private slots:
         QPointer<QWidget> vat = toolWindow("frmVATCalc");
         act(till, {"cmdVATCalc", "cmdQuit"});
         const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->objectName() == u"frmVATCalc" && w->isVisible(); }), 1);
+        QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                               [](QWidget* w) { return w->objectName() == u"frmVATCalc" && w->isVisible(); }),
+                 1);
         QList<SeenBox> seen;
         answerBoxes(answers, &seen);
         act(till, {"cmdExit"});
@@ -304,7 +363,9 @@ private slots:
                                 "Click 'Cancel' to abort the program exit and print off a report.|OK|1"};
         QCOMPARE(seen.size(), answers.size());
         for (qsizetype i = 0; i < seen.size(); ++i) // title, text, default button and icon
-            QCOMPARE(QStringList({seen[i].title, seen[i].text, seen[i].defaultButton, QString::number(seen[i].icon)}).join(u'|'), asked[i]);
+            QCOMPARE(QStringList({seen[i].title, seen[i].text, seen[i].defaultButton, QString::number(seen[i].icon)})
+                         .join(u'|'),
+                     asked[i]);
         QCOMPARE(till.isNull(), ends);
         QCOMPARE(vat.isNull(), ends);
         delete vat;
@@ -317,7 +378,8 @@ private slots:
         auto till = shown<TillWindow>();
         auto* count = child<QLineEdit>(till.get(), "txtTill_0");
         child(till.get(), "txtFloat")->setFocus(Qt::TabFocusReason);
-        for (const auto& [key, text] : {std::pair{Qt::Key_Tab, "75"}, {Qt::Key_Left, ""}, {Qt::Key_Tab, ""}, {Qt::Key_Backtab, "0"}}) {
+        for (const auto& [key, text] :
+             {std::pair{Qt::Key_Tab, "75"}, {Qt::Key_Left, ""}, {Qt::Key_Tab, ""}, {Qt::Key_Backtab, "0"}}) {
             QTest::keyClick(QApplication::focusWidget(), key);
             QTest::keyClicks(count, text);
         }
@@ -345,8 +407,9 @@ private slots:
             connect(child<QLineEdit>(till.get(), name), &QLineEdit::textChanged, this, [&] {
                 const Expected e = expect(texts(till.get(), tillEntries), !last.back().isEmpty());
                 const QStringList shown = texts(till.get(), tillResults), marks = marked(*till);
-                if (failure.isEmpty() && !(e.figures ? shown == *e.figures && marks.isEmpty()
-                                                     : shown == last && (e.oneBlamed ? marks.size() == 1 : marks == e.marked)))
+                if (failure.isEmpty()
+                    && !(e.figures ? shown == *e.figures && marks.isEmpty()
+                                   : shown == last && (e.oneBlamed ? marks.size() == 1 : marks == e.marked)))
                     failure = QStringLiteral("marked %1 for %2").arg(marks.join(u' '), e.marked.join(u' '));
                 last = shown;
             });
@@ -355,7 +418,8 @@ private slots:
         int step = 0;
         for (; step < 10000 && failure.isEmpty(); ++step)
             edit(*till, random);
-        QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("seed %1, edit %2: %3").arg(seed).arg(step).arg(failure)));
+        QVERIFY2(failure.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1, edit %2: %3").arg(seed).arg(step).arg(failure)));
     }
 
     // Through a print server of the test's own (with-cupsd.sh) each press is one
@@ -412,23 +476,28 @@ private slots:
         setrlimit(RLIMIT_FSIZE, diskFull ? &eightKiB : &usual);
         QList<SeenBox> seen;
         answerBoxes(diskFull ? QStringList{"Save as PDF…", full, "&Yes", "Cancel"}
-                             : QStringList{"Save as PDF…", dir.filePath("no/such/folder.pdf"), "Choose Another Place…", saved, "OK"},
+                             : QStringList{"Save as PDF…", dir.filePath("no/such/folder.pdf"), "Choose Another Place…",
+                                           saved, "OK"},
                     &seen);
         QProcess::execute(queueOff[0], {queue});
         act(till.get(), {"cmdPrintReport"});
         QProcess::execute(queueOff[1], {queue});
         setrlimit(RLIMIT_FSIZE, &usual);
 
-        QCOMPARE(completedJobs(), jobs); // nothing printed, nothing left waiting
+        QCOMPARE(completedJobs(), jobs);         // nothing printed, nothing left waiting
         QCOMPARE(seen.size(), diskFull ? 4 : 5); // the file dialogs among them
-        QVERIFY2(seen[0].text.startsWith("Nothing was printed.") && seen[0].text.contains(queueOff[2]), qPrintable(seen[0].text));
-        QVERIFY2(seen[diskFull ? 3 : 2].text.endsWith(diskFull ? "full.pdf\u201d could not be saved: File too large."
-                                                               : "folder.pdf\u201d could not be saved: No such file or directory."),
+        QVERIFY2(seen[0].text.startsWith("Nothing was printed.") && seen[0].text.contains(queueOff[2]),
+                 qPrintable(seen[0].text));
+        QVERIFY2(seen[diskFull ? 3 : 2].text.endsWith(
+                     diskFull ? "full.pdf\u201d could not be saved: File too large."
+                              : "folder.pdf\u201d could not be saved: No such file or directory."),
                  qPrintable(seen[diskFull ? 3 : 2].text));
         QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "kept");
-        QVERIFY(diskFull || (seen.back().text == "The document was saved as \u201c" + saved + "\u201d."
-                             && missingFrom(saved, {"Till Calculator - Report", "118.40", "END OF REPORT"}).isEmpty()));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"full.pdf", "saved.pdf"}).mid(0, diskFull ? 1 : 2)); // nothing half-written
+        QVERIFY(diskFull
+                || (seen.back().text == "The document was saved as \u201c" + saved + "\u201d."
+                    && missingFrom(saved, {"Till Calculator - Report", "118.40", "END OF REPORT"}).isEmpty()));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList({"full.pdf", "saved.pdf"}).mid(0, diskFull ? 1 : 2)); // nothing half-written
     }
 };
 
