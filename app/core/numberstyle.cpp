@@ -57,10 +57,17 @@ int NumberStyle::digitValue(QChar c) const
 
 bool NumberStyle::isGroupSeparator(QChar c) const
 {
-    if (groupSeparator.size() == 1 && c == groupSeparator.front())
+    if (groupSeparator.size() != 1)
+        return false;
+    const QChar own = groupSeparator.front();
+    if (c == own)
         return true;
-    const bool spaceLike = groupSeparator.size() == 1 && groupSeparator.front().isSpace();
-    return spaceLike && (c == u' ' || c == u'\u00a0' || c == u'\u202f');
+    // What people type for it: a plain space for a narrow or no-break one,
+    // the keyboard's apostrophe for a typographic one (Switzerland's ’).
+    const auto apostrophe = [](QChar a) { return a == u'\'' || a == u'\u2019' || a == u'\u02bc'; };
+    if (own.isSpace())
+        return c == u' ' || c == u'\u00a0' || c == u'\u202f';
+    return apostrophe(own) && apostrophe(c);
 }
 
 QString NumberStyle::grouped(std::string_view digits) const

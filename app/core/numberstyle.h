@@ -25,7 +25,8 @@ struct NumberStyle {
     QString localDigits(std::string_view ascii) const;
     // 0-9 for an ASCII or regional digit, else -1.
     int digitValue(QChar c) const;
-    // The region's separator, and for a space-like one the spaces people type.
+    // The region's separator, or what people type for it: any space for a
+    // space-like one, any apostrophe for an apostrophe.
     bool isGroupSeparator(QChar c) const;
     // Integer digits with the region's group separators.
     QString grouped(std::string_view asciiDigits) const;

@@ -79,6 +79,7 @@ private slots:
         row("fr_FR", "1\u202f234,50", 1234.5, 1.0);
         row("fr_FR", "1 234,50", 1234.5, 1234.0);
         row("de_CH", "1\u2019234.50", 1234.5, 1.0);
+        row("de_CH", "1'234.50", 1234.5, 1.0); // typed with the keyboard's apostrophe
         row("hi_IN", "12,34,567.00", 1234567.0, 12.0);
         row("fi_FI", "\u22125", -5.0, 0.0);
         row("de_DE", "1.5", notANumber, 1.5);
