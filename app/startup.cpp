@@ -6,10 +6,12 @@
 #include "till/tillwindow.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tillora {
@@ -29,18 +31,24 @@ bool displayAvailable()
 
 } // namespace
 
-void installTranslation(QCoreApplication& application)
+void installTranslations(const QLocale& language, const QString& programFolder)
 {
-    const QString home = QCoreApplication::applicationDirPath();
-    auto* translator = new QTranslator(&application);
-    for (const QString& folder :
-         {home + QStringLiteral("/translations"), home + QStringLiteral("/../share/tillora/translations")}) {
-        if (translator->load(QLocale::system(), QStringLiteral("tillora"), QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(translator);
-            return;
-        }
+    auto* own = new QTranslator(QCoreApplication::instance());
+    const QStringList folders{programFolder + QStringLiteral("/translations"),
+                              programFolder + QStringLiteral("/../share/tillora/translations")};
+    const bool found = std::any_of(folders.begin(), folders.end(), [&](const QString& folder) {
+        return own->load(language, QStringLiteral("tillora"), QStringLiteral("_"), folder);
+    });
+    if (!found) {
+        // Qt's texts stay in English with the program's, rather than mixing.
+        delete own;
+        return;
     }
-    delete translator;
+    QCoreApplication::installTranslator(own);
+    auto* qt = new QTranslator(own);
+    if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
 }
 
 int run(int argc, char** argv)
@@ -57,7 +65,7 @@ int run(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tillora.Tillora"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     adoptSystemRegion();
-    installTranslation(application);
+    installTranslations(QLocale::system(), QCoreApplication::applicationDirPath());
 
     auto* till = new TillWindow;
     till->setAttribute(Qt::WA_DeleteOnClose);
