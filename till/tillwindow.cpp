@@ -4,7 +4,6 @@
 #include "app/core/formats.h"
 #include "app/ui/controls.h"
 #include "app/ui/messagebox.h"
-#include "till/caretkeeper.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -157,7 +156,7 @@ void TillWindow::connectCommands()
     for (QLineEdit* box : entries) {
         onEvent(box, &QLineEdit::textChanged, [this] { recalculate(); });
         if (box != m_floatBox)
-            onEvent(new CaretKeeper(box), &CaretKeeper::gotFocus, [box] { selectToEnd(box); });
+            onEvent(qobject_cast<EntryBox*>(box), &EntryBox::entered, [box] { selectToEnd(box); });
     }
     onEvent(control<QPushButton>(QStringLiteral("cmdPrintReport")), &QPushButton::clicked, [this] { printReport(); });
     onEvent(control<QPushButton>(QStringLiteral("cmdPrintScreen")), &QPushButton::clicked, [this] { printWindow(); });

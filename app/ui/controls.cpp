@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
+#include <algorithm>
+
 namespace tillora {
 
 QRect TitledFrame::titleRect() const
@@ -104,17 +106,54 @@ PickList::PickList(QWidget* parent)
     [[maybe_unused]] static const bool installed = (QAccessible::installFactory(pickListAccessible), true);
 }
 
-ResultBox::ResultBox(QWidget* parent)
+EntryBox::EntryBox(QWidget* parent)
     : QLineEdit(parent)
 {
-    setReadOnly(true);
-    connect(this, &QLineEdit::textChanged, this, &ResultBox::fit);
     // A line edit scrolls to show its cursor, which a new text puts at the
     // end: unless the user is in the box, the cursor stays at the start.
     connect(this, &QLineEdit::cursorPositionChanged, this, [this] {
         if (!hasFocus())
             setCursorPosition(0);
     });
+}
+
+void EntryBox::focusOutEvent(QFocusEvent* event)
+{
+    // A context menu opening keeps the box as it is, selection and all.
+    if (event->reason() == Qt::PopupFocusReason) {
+        QLineEdit::focusOutEvent(event);
+        return;
+    }
+    // Before Qt deselects the text on its way out.
+    m_selectionStart = hasSelectedText() ? selectionStart() : cursorPosition();
+    m_selectionLength = selectionLength();
+    QLineEdit::focusOutEvent(event);
+    setCursorPosition(0);
+}
+
+void EntryBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::PopupFocusReason)
+        return;
+    // Undo Qt's select-all on Tab: the caret goes back where it was. A
+    // window made active again gets back its selection too.
+    const int length = int(text().size());
+    const int start = std::clamp(m_selectionStart, 0, length);
+    if (reason == Qt::ActiveWindowFocusReason) {
+        setSelection(start, std::clamp(m_selectionLength, 0, length - start));
+        return;
+    }
+    setCursorPosition(start);
+    emit entered();
+}
+
+ResultBox::ResultBox(QWidget* parent)
+    : EntryBox(parent)
+{
+    setReadOnly(true);
+    connect(this, &QLineEdit::textChanged, this, &ResultBox::fit);
 }
 
 QRect ResultBox::textRoom() const
@@ -153,7 +192,7 @@ void ResultBox::fit()
 
 void ResultBox::resizeEvent(QResizeEvent* event)
 {
-    QLineEdit::resizeEvent(event);
+    EntryBox::resizeEvent(event);
     m_room = textRoom().width();
     fit();
 }
@@ -161,7 +200,7 @@ void ResultBox::resizeEvent(QResizeEvent* event)
 void ResultBox::paintEvent(QPaintEvent* event)
 {
     if (fitsIn(font())) {
-        QLineEdit::paintEvent(event);
+        EntryBox::paintEvent(event);
         return;
     }
     QPainter painter(this);

@@ -40,12 +40,35 @@ public:
     explicit PickList(QWidget* parent);
 };
 
+// A box the user types into. Whenever the user is not in it, it shows the
+// start of its text, sign included, however long the text; coming back by
+// Tab or a click puts the caret where the user left it, rather than
+// selecting everything.
+class EntryBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EntryBox(QWidget* parent);
+
+signals:
+    // The focus came into the box from another control of its window.
+    void entered();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    // The selection (or the caret alone, with no length) as the focus left.
+    int m_selectionStart = 0;
+    int m_selectionLength = 0;
+};
+
 // A read-only box for a figure. It always shows the figure from its start,
 // sign included: a figure too wide is drawn in a smaller font, down to a
 // legible floor, and past that cut short at its end with "…", the whole
 // figure then in its tooltip and accessible description. Its text, and
 // what a screen reader reads as its value, stay the whole figure.
-class ResultBox : public QLineEdit {
+class ResultBox : public EntryBox {
     Q_OBJECT
 public:
     explicit ResultBox(QWidget* parent);

@@ -64,7 +64,7 @@ QWidget* createControl(ControlKind kind, const QString& caption, ControlFlags fl
         return label;
     }
     case ControlKind::TextBox: {
-        QLineEdit* box = flags & ControlFlag::ReadOnly ? new ResultBox(parent) : new QLineEdit(parent);
+        QLineEdit* box = flags & ControlFlag::ReadOnly ? new ResultBox(parent) : new EntryBox(parent);
         // Qt's own limit, 32,767, makes a paste that overflows it copy the
         // text once per character it keeps: gigabytes for a pasted megabyte.
         box->setMaxLength(entryCapacity);

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/support.h"
 
+#include "about/aboutwindow.h"
+#include "markup/markupwindow.h"
+#include "till/tillwindow.h"
+#include "vatcalc/vatcalculatorwindow.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -34,6 +39,17 @@ SeenBox describe(QWidget* widget)
 }
 
 } // namespace
+
+std::unique_ptr<QWidget> open(Window window)
+{
+    switch (window) {
+    case Window::Till: return shown<TillWindow>();
+    case Window::Vat: return shown<VatCalculatorWindow>();
+    case Window::Markup: return shown<MarkupWindow>();
+    case Window::About: return shown<AboutWindow>();
+    }
+    return nullptr;
+}
 
 const QStringList tillResults
     = numbered("txtTotals_%1", 12) + QStringList{"txtChangeTotal", "txtNotesTotal", "txtTillTotal", "txtChequeTotal",

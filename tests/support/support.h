@@ -11,16 +11,20 @@
 namespace tillora::test {
 
 // A window shown and active, so that focus and keys behave as for a user.
-template <typename Window>
-std::unique_ptr<Window> shown()
+template <typename W>
+std::unique_ptr<W> shown()
 {
-    auto window = std::make_unique<Window>();
+    auto window = std::make_unique<W>();
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window.get()))
         qFatal("%s did not become active", qPrintable(window->objectName()));
     return window;
 }
+
+// The program's windows, each opened as its button opens it.
+enum class Window { Till, Vat, Markup, About };
+std::unique_ptr<QWidget> open(Window window);
 
 template <typename Child = QWidget>
 Child* child(const QWidget* window, const QString& name)
@@ -57,3 +61,5 @@ struct SeenBox {
 void answerBoxes(const QStringList& answers, QList<SeenBox>* seen = nullptr);
 
 } // namespace tillora::test
+
+Q_DECLARE_METATYPE(tillora::test::Window)

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every window's controls owe their user, by keyboard and by eye.
+#include "support/paintrecorder.h"
+#include "support/support.h"
+
+#include <QLineEdit>
+
+using namespace tillora;
+using namespace tillora::test;
+
+class TestWidgets : public QObject {
+    Q_OBJECT
+private slots:
+    void leavingABoxShowsItsStart_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("caret");                // where the user leaves it; -1: at the end of what was typed
+        QTest::addColumn<QString>("selectedOnReturn"); // by Shift+Tab
+        const auto row
+            = [](const char* name, Window window, const char* box, const char* typed, int caret, const char* selected) {
+                  QTest::newRow(name) << window << QString(box) << QString(typed) << caret << QString(selected);
+              };
+        using enum Window;
+        row("float", Till, "txtFloat", "-98765432101", -1, "");
+        row("float, caret inside", Till, "txtFloat", "-98765432101", 3, "");
+        row("count", Till, "txtTill_0", "123456789012", 0, "123456789012");
+        row("count, caret inside", Till, "txtTill_5", "123456789012", 3, "456789012");
+        row("cheque", Till, "txtChequeAmt_9", "-12345678901234567890.99", -1, "");
+        row("vat amount", Vat, "txtPrice", "-1234567890123456789012345678901234", -1, "");
+        row("markup rate", Markup, "txtCurrentVat", "-1234567890123456789012345678901", 5, "");
+    }
+
+    // Once left, a box shows its text from the start, sign included; back
+    // in it by Tab, the caret is where it was left (a count or cheque then
+    // selects from there to the end, so that typing replaces it).
+    void leavingABoxShowsItsStart()
+    {
+        QFETCH(Window, window);
+        QFETCH(QString, box);
+        QFETCH(QString, typed);
+        QFETCH(int, caret);
+        QFETCH(QString, selectedOnReturn);
+        const auto shown = open(window);
+        auto* entry = child<QLineEdit>(shown.get(), box);
+        entry->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(entry, typed);
+        if (caret >= 0)
+            entry->setCursorPosition(caret);
+        QTest::keyClick(entry, Qt::Key_Tab);
+        QVERIFY(!entry->hasFocus());
+        const QList<DrawnText> drawn = drawnTexts(entry);
+        QVERIFY(!drawn.isEmpty() && drawn.front().text.startsWith(typed.left(3)));
+        QVERIFY2(drawn.front().at.x() >= 0, "the start of the text is scrolled out of sight");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(entry->hasFocus());
+        QCOMPARE(entry->cursorPosition(), caret >= 0 ? caret : int(typed.size()));
+        QCOMPARE(entry->selectedText(), selectedOnReturn);
+    }
+};
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"
