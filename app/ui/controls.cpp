@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -104,6 +105,15 @@ PickList::PickList(QWidget* parent)
     : QComboBox(parent)
 {
     [[maybe_unused]] static const bool installed = (QAccessible::installFactory(pickListAccessible), true);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+        click();
+    else
+        QPushButton::keyPressEvent(event);
 }
 
 EntryBox::EntryBox(QWidget* parent)

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace tillora {
 
@@ -38,6 +39,16 @@ class PickList : public QComboBox {
     Q_OBJECT
 public:
     explicit PickList(QWidget* parent);
+};
+
+// A button that Enter or Return presses while it has the focus, as Space
+// does. (No button is a window's default: Enter elsewhere does nothing.)
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A box the user types into. Whenever the user is not in it, it shows the

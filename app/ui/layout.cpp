@@ -73,7 +73,7 @@ QWidget* createControl(ControlKind kind, const QString& caption, ControlFlags fl
         return box;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(caption, parent);
+        auto* button = new CommandButton(caption, parent);
         button->setAutoDefault(false);
         return button;
     }

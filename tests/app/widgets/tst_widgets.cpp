@@ -3,7 +3,9 @@
 #include "support/paintrecorder.h"
 #include "support/support.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
+#include <QSignalSpy>
 
 using namespace tillora;
 using namespace tillora::test;
@@ -58,6 +60,50 @@ private slots:
         QVERIFY(entry->hasFocus());
         QCOMPARE(entry->cursorPosition(), caret >= 0 ? caret : int(typed.size()));
         QCOMPARE(entry->selectedText(), selectedOnReturn);
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<QString>("focus"); // empty: where the window opens
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<int>("presses");
+        const auto row = [](const char* name, Window window, const char* focus, Qt::Key key,
+                            Qt::KeyboardModifier modifier, int presses) {
+            QTest::newRow(name) << window << QString(focus) << key << Qt::KeyboardModifiers(modifier) << presses;
+        };
+        using enum Window;
+        row("till, Return", Till, "cmdQuit", Qt::Key_Return, Qt::NoModifier, 1);
+        row("till, keypad Enter", Till, "cmdQuit", Qt::Key_Enter, Qt::KeypadModifier, 1);
+        row("till, Ctrl+Return", Till, "cmdQuit", Qt::Key_Return, Qt::ControlModifier, 0);
+        row("till, in a box", Till, "txtFloat", Qt::Key_Return, Qt::NoModifier, 0);
+        row("vat", Vat, "cmdVATOff", Qt::Key_Return, Qt::NoModifier, 1);
+        row("markup", Markup, "cmdCalcSell", Qt::Key_Enter, Qt::NoModifier, 1);
+        row("about, on its banner", About, "", Qt::Key_Return, Qt::NoModifier, 0);
+        row("about", About, "Command1", Qt::Key_Return, Qt::NoModifier, 1);
+    }
+
+    // Enter or Return presses the button that has the focus, as Space does;
+    // no button is a window's default, so nothing else answers Enter.
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(Window, window);
+        QFETCH(QString, focus);
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(int, presses);
+        const auto shown = open(window);
+        QList<std::shared_ptr<QSignalSpy>> spies;
+        for (QAbstractButton* button : shown->findChildren<QAbstractButton*>())
+            spies << std::make_shared<QSignalSpy>(button, &QAbstractButton::clicked);
+        if (!focus.isEmpty())
+            child(shown.get(), focus)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        int pressed = 0;
+        for (const auto& spy : spies)
+            pressed += int(spy->count());
+        QCOMPARE(pressed, presses);
     }
 };
 
