@@ -17,7 +17,6 @@ CalculatorWindow::CalculatorWindow(const QMetaObject& window, const WindowLayout
     , m_rate(control<QLineEdit>(QLatin1String(boxes.rate)))
     , m_result(control<QLabel>(QLatin1String(boxes.result)))
 {
-    fitLabelCaptions(this);
     for (QLineEdit* box : m_entries)
         connect(box, &QLineEdit::textChanged, box,
                 [box](const QString& text) { markFault(box, capacityFault(text).value_or(QString())); });

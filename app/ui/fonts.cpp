@@ -2,10 +2,14 @@
 #include "app/ui/fonts.h"
 
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTextLayout>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace tillora {
 
@@ -96,12 +100,76 @@ void setFittedCaption(QLabel* label, const QString& text)
     label->setAccessibleName(text);
 }
 
-void fitLabelCaptions(QWidget* window)
+namespace {
+
+// Room for a button's caption: its contents, less the style's margins.
+int captionRoom(const QPushButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QStyle* style = button->style();
+    return style->subElementRect(QStyle::SE_PushButtonContents, &option, button).width()
+         - 2 * style->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 3;
+}
+
+// Room for a frame's title between the two ends of its line.
+int captionRoom(const QGroupBox* frame)
+{
+    return frame->width() - 16;
+}
+
+// A one-line caption that may hold an access key ("E&xit"), cut at its end
+// to `width`, keeping the key where it is still shown.
+QString elidedCaption(const QFontMetrics& metrics, const QString& text, int width)
+{
+    const qsizetype key = text.indexOf(u'&');
+    QString elided = metrics.elidedText(QString(text).remove(u'&'), Qt::ElideRight, width);
+    if (key >= 0 && key < elided.size() - 1)
+        elided.insert(key, u'&');
+    return elided;
+}
+
+// Fits a one-line caption into `room` pixels: the font it takes, and its
+// text, cut only when even the smallest font is too wide.
+template <typename Control>
+void fitOneLine(Control* control, const QString& text, int room)
+{
+    const auto width = [&](const QFont& f) { return QFontMetrics(f).size(Qt::TextShowMnemonic, text).width(); };
+    const QFont font = fittedFont(windowFont(control->font().bold()), [&](const QFont& f) { return width(f) <= room; });
+    control->setFont(font);
+    const bool whole = width(font) <= room;
+    const QString shown = whole ? text : elidedCaption(QFontMetrics(font), text, room);
+    const QString full = whole ? QString() : QString(text).remove(u'&');
+    if constexpr (std::is_same_v<Control, QGroupBox>)
+        control->setTitle(shown);
+    else
+        control->setText(shown);
+    control->setToolTip(full);
+    control->setAccessibleName(full);
+}
+
+} // namespace
+
+void setFittedCaption(QPushButton* button, const QString& text)
+{
+    fitOneLine(button, text, captionRoom(button));
+}
+
+void setFittedCaption(QGroupBox* frame, const QString& text)
+{
+    fitOneLine(frame, text, captionRoom(frame));
+}
+
+void fitCaptions(QWidget* window)
 {
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (label->pixmap().isNull() && !label->text().isEmpty())
             setFittedCaption(label, label->text());
     }
+    for (QPushButton* button : window->findChildren<QPushButton*>())
+        setFittedCaption(button, button->text());
+    for (QGroupBox* frame : window->findChildren<QGroupBox*>())
+        setFittedCaption(frame, frame->title());
 }
 
 } // namespace tillora

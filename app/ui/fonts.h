@@ -6,7 +6,9 @@
 
 #include <functional>
 
+class QGroupBox;
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace tillora {
@@ -29,7 +31,13 @@ QFont fittedFont(QFont font, const std::function<bool(const QFont&)>& fits);
 // the label's tooltip and accessible name, so that no figure is lost.
 void setFittedCaption(QLabel* label, const QString& text);
 
-// Fits every label's caption the same way.
-void fitLabelCaptions(QWidget* window);
+// The same for a button's caption on its one line, which keeps its access
+// key when it is cut, and for a frame's title.
+void setFittedCaption(QPushButton* button, const QString& text);
+void setFittedCaption(QGroupBox* frame, const QString& text);
+
+// Fits every caption of a window the same way: labels, buttons and frames.
+// Never cut at its start, a caption always shows how it begins.
+void fitCaptions(QWidget* window);
 
 } // namespace tillora

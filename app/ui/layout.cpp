@@ -22,14 +22,6 @@ int twipsToPixels(int twips)
     return (twips + 7) / 15;
 }
 
-QString accessibleNameFromCaption(QString caption)
-{
-    caption.remove(u'&');
-    while (!caption.isEmpty() && (caption.back().isSpace() || caption.back() == u':' || caption.back() == u'\u00a3'))
-        caption.chop(1);
-    return caption;
-}
-
 namespace {
 
 // Told the format, a reader goes straight to Qt's own PNG decoder. Left to
@@ -110,15 +102,41 @@ QString captionOf(const char* context, const ControlRow& row, int index)
     return index >= 0 && caption.contains(QLatin1String("%1")) ? caption.arg(index + 1) : caption;
 }
 
-// The caption of the control's label names it for screen readers; the
-// label, as its buddy, tells them the two belong together.
-void nameByLabel(QWidget* window, const Placed& placed)
+// A caption without its closing " :" and "£", as a screen reader names the
+// box it stands by: "Number of 10p coins :" gives "Number of 10p coins".
+QString withoutClosingMarks(QString caption)
 {
-    auto* label = window->findChild<QLabel*>(memberName(placed.row->labelledBy, placed.index));
-    if (!label)
+    caption.remove(u'&');
+    while (!caption.isEmpty()
+           && (caption.back().isSpace() || caption.back() == u':' || caption.back() == u'\uff1a'
+               || caption.back() == u'\u00a3'))
+        caption.chop(1);
+    return caption;
+}
+
+// The name a screen reader gives the box a label stands by. A translation
+// may word it of its own; otherwise it is the label's caption, shortened.
+QString spokenName(const char* context, const ControlRow& label, int index)
+{
+    const char* source = index >= 0 && label.captions ? label.captions[index] : label.caption;
+    const QByteArray bare = withoutClosingMarks(QString::fromUtf8(source)).toUtf8();
+    const QString name = QCoreApplication::translate(context, bare.constData());
+    if (name == QString::fromUtf8(bare))
+        return withoutClosingMarks(captionOf(context, label, index));
+    return index >= 0 && name.contains(QLatin1String("%1")) ? name.arg(index + 1) : name;
+}
+
+// The label names the box for screen readers and, as its buddy, tells them
+// that the two belong together.
+void nameByLabel(const char* context, const std::vector<Placed>& placed, const Placed& box)
+{
+    const auto label = std::find_if(placed.begin(), placed.end(), [&](const Placed& p) {
+        return qstrcmp(p.row->name, box.row->labelledBy) == 0 && p.index == box.index;
+    });
+    if (label == placed.end())
         return;
-    label->setBuddy(placed.widget);
-    placed.widget->setAccessibleName(accessibleNameFromCaption(label->text()));
+    static_cast<QLabel*>(label->widget)->setBuddy(box.widget);
+    box.widget->setAccessibleName(spokenName(context, *label->row, label->index));
 }
 
 void orderTabs(const std::vector<Placed>& placed)
@@ -177,9 +195,10 @@ void FixedWindow::build(const char* context, std::span<const ControlRow> control
     }
     for (const Placed& p : placed) {
         if (p.row->labelledBy)
-            nameByLabel(this, p);
+            nameByLabel(context, placed, p);
     }
     orderTabs(placed);
+    fitCaptions(this);
 }
 
 void FixedWindow::showEvent(QShowEvent* event)

@@ -53,10 +53,6 @@ struct WindowLayout {
     bool hasIcon;
 };
 
-// A screen reader's name for an entry box, from its label's caption:
-// "Number of 10p coins :" gives "Number of 10p coins".
-QString accessibleNameFromCaption(QString caption);
-
 // A window of fixed size built from its layout table. Commands connected
 // with onEvent() run inside the event boundary, so none lets an exception
 // escape into Qt's event loop.

@@ -4,11 +4,35 @@
 #include "support/support.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTranslator>
 
 using namespace tillora;
 using namespace tillora::test;
+
+namespace {
+
+// Every text comes back longer than it went in, as many languages' do.
+class LongTranslator : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return QStringLiteral("⟦%1 %1⟧").arg(QString::fromUtf8(source));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The drawn line without the invisible marks that steer its direction.
+QString seen(QWidget* widget)
+{
+    return drawnLine(widget).remove(QRegularExpression(QStringLiteral("[\\p{Cf}\\s]")));
+}
+
+} // namespace
 
 class TestWidgets : public QObject {
     Q_OBJECT
@@ -104,6 +128,49 @@ private slots:
         for (const auto& spy : spies)
             pressed += int(spy->count());
         QCOMPARE(pressed, presses);
+    }
+
+    void captionsFitAnyLanguage_data()
+    {
+        QTest::addColumn<Window>("window");
+        QTest::newRow("till") << Window::Till;
+        QTest::newRow("vat") << Window::Vat;
+        QTest::newRow("markup") << Window::Markup;
+        QTest::newRow("about") << Window::About;
+    }
+
+    // However long a translation, a caption shows how it begins: smaller,
+    // then cut at its end with "…", never at its start, the whole in its
+    // tooltip; a box's screen-reader name keeps the whole caption.
+    void captionsFitAnyLanguage()
+    {
+        QFETCH(Window, window);
+        LongTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        const auto shown = open(window);
+        QCoreApplication::removeTranslator(&translator);
+        QStringList faults;
+        for (QLineEdit* box : shown->findChildren<QLineEdit*>()) {
+            const QString name = box->accessibleName();
+            if (!name.isEmpty() && (!name.startsWith(u'⟦') || name.contains(QLatin1String(" :"))))
+                faults << box->objectName() + QStringLiteral(" is named ") + name;
+        }
+        for (QWidget* control : shown->findChildren<QWidget*>()) {
+            const bool captioned = qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)
+                                || qobject_cast<QGroupBox*>(control);
+            const QList<DrawnText> drawn = drawnTexts(control);
+            if (!captioned || drawn.isEmpty())
+                continue;
+            const QString line = seen(control);
+            const bool whole = line.endsWith(u'⟧');
+            const QRectF first(drawn.front().at, QSizeF(1, 1));
+            if (line == u"…") // a caption as narrow as one character
+                continue;
+            if (!line.startsWith(u'⟦') || first.left() < 0 || (!whole && !line.endsWith(u'…'))
+                || (!whole && !control->toolTip().startsWith(u'⟦')))
+                faults << control->objectName() + u' ' + line;
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };
 
