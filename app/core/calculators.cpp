@@ -39,7 +39,8 @@ QString vatAdded(QStringView amountText, QStringView rateText, const QLocale& re
         const double vat = fp::multiply(fp::divide(lenientNumber(rateText), 100.0), amount);
         const double total = fp::add(amount, vat);
         return Calculators::tr("Total : \u00a3%1 + VAT (%2) = %3")
-            .arg(formatNumber(amount, {}, region), formatPounds(vat, {}, region), formatPounds(total, {}, region));
+            .arg(wholeInSentence(formatNumber(amount, {}, region)), wholeInSentence(formatPounds(vat, {}, region)),
+                 wholeInSentence(formatPounds(total, {}, region)));
     });
 }
 
@@ -53,7 +54,7 @@ QString vatPaid(QStringView grossText, QStringView rateText, const QLocale& regi
                                Calculators::tr("A VAT rate of -100% leaves no net amount to work from. "
                                                "Please check the VAT rate."));
         const double vat = fp::subtract(gross, fp::divide(gross, divisor));
-        return Calculators::tr("VAT Paid: \u00a3%1").arg(formatNumber(vat, {}, region));
+        return Calculators::tr("VAT Paid: \u00a3%1").arg(wholeInSentence(formatNumber(vat, {}, region)));
     });
 }
 
@@ -69,8 +70,9 @@ QString markedUp(QStringView amountText, QStringView vatRateText, int markupPerc
         const double vat = fp::subtract(sellingPrice, beforeVat);
         return Calculators::tr(
                    "\u00a3%1 + a markup of %2% = a selling price of \u00a3%3 - VAT on this item is \u00a3%4")
-            .arg(numberToText(amount, region), QString::number(markupPercent), formatNumber(sellingPrice, {}, region),
-                 formatNumber(vat, {}, region));
+            .arg(wholeInSentence(numberToText(amount, region)), QString::number(markupPercent),
+                 wholeInSentence(formatNumber(sellingPrice, {}, region)),
+                 wholeInSentence(formatNumber(vat, {}, region)));
     });
 }
 

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <string>
 
 namespace tillora {
@@ -108,6 +109,15 @@ QString formatPounds(double x, const FormatOptions& options, const QLocale& regi
     const QString one = style.localDigits("1");
     pattern.replace(pattern.indexOf(one), one.size(), body.text);
     return parentheses ? u'(' + pattern + u')' : pattern;
+}
+
+QString wholeInSentence(const QString& figure)
+{
+    const bool rightToLeft = std::any_of(figure.begin(), figure.end(), [](QChar c) {
+        const QChar::Direction d = c.direction();
+        return d == QChar::DirR || d == QChar::DirAL || d == QChar::DirRLE || d == QChar::DirRLO || d == QChar::DirRLI;
+    });
+    return rightToLeft ? QChar(0x2068) + figure + QChar(0x2069) : figure;
 }
 
 QString formatMoment(const QDateTime& moment, QStringView pattern, const QLocale& region)

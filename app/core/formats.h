@@ -32,6 +32,12 @@ QString formatNumber(double x, const FormatOptions& options = {}, const QLocale&
 // in pounds, whatever the region's own currency.
 QString formatPounds(double x, const FormatOptions& options = {}, const QLocale& region = QLocale());
 
+// A figure ready to stand in a sentence. Where the region writes it with a
+// right-to-left mark (Arabic's negative sign), it is set apart as a
+// first-strong isolate, so that the mark neither turns the sentence round
+// nor splits the figure; any other figure is left as it is.
+QString wholeInSentence(const QString& figure);
+
 // A moment in a pattern of d, dd, m, mm, yy, yyyy, h, hh, H, HH, n, nn, s,
 // ss; "/" and ":" stand for the region's date and time separators. "m"/"mm"
 // straight after an hour (separators aside) are minutes, elsewhere the month.

@@ -159,6 +159,28 @@ void EntryBox::focusInEvent(QFocusEvent* event)
     emit entered();
 }
 
+namespace {
+
+// As much of a figure's start as fits in `width`, its sign included, with
+// "…" where its digits were cut. The digits and the mark stay one
+// left-to-right run, so that in a right-to-left region the mark stands at
+// the cut digits, not beside the sign.
+QString cutFigure(const QString& figure, const QFontMetrics& metrics, int width)
+{
+    const auto digit = std::find_if(figure.begin(), figure.end(), [](QChar c) { return c.isDigit(); });
+    const qsizetype digitsFrom = digit - figure.begin();
+    const auto shown = [&](qsizetype kept) {
+        return figure.left(digitsFrom) + QChar(0x2066) + figure.mid(digitsFrom, kept - digitsFrom) + u'\u2026'
+             + QChar(0x2069);
+    };
+    qsizetype kept = figure.size();
+    while (kept > digitsFrom && metrics.horizontalAdvance(shown(kept)) > width)
+        --kept;
+    return shown(kept);
+}
+
+} // namespace
+
 ResultBox::ResultBox(QWidget* parent)
     : EntryBox(parent)
 {
@@ -218,9 +240,14 @@ void ResultBox::paintEvent(QPaintEvent* event)
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
     const QRect room = textRoom();
+    // Laid out as the whole figure would be (right to left after an Arabic
+    // minus), but for its end.
+    const Qt::LayoutDirection direction = text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    painter.setLayoutDirection(direction);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(room, Qt::AlignVCenter | (alignment() & Qt::AlignHorizontal_Mask),
-                     fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    painter.drawText(room,
+                     Qt::AlignVCenter | QStyle::visualAlignment(direction, alignment() & Qt::AlignHorizontal_Mask),
+                     cutFigure(text(), fontMetrics(), room.width()));
 }
 
 void markFault(QLineEdit* box, const QString& reason)

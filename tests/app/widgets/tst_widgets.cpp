@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every window's controls owe their user, by keyboard and by eye.
+// What every window's controls owe their user, by keyboard and by eye: entry
+// boxes that show how their text begins, buttons that Enter presses,
+// captions that fit whatever the language, figures that keep their order in
+// every region.
 #include "support/paintrecorder.h"
 #include "support/support.h"
 
@@ -30,6 +33,16 @@ public:
 QString seen(QWidget* widget)
 {
     return drawnLine(widget).remove(QRegularExpression(QStringLiteral("[\\p{Cf}\\s]")));
+}
+
+// A pattern for what a user sees: "#" stands for the digits and separators
+// of a figure, in any script; everything else stands for itself.
+QRegularExpression seenAs(const QString& pattern)
+{
+    QStringList parts = pattern.split(u'#');
+    for (QString& part : parts)
+        part = QRegularExpression::escape(part);
+    return QRegularExpression(u'^' + parts.join(QStringLiteral("[\\p{Nd},.\u066b\u066c\u2019]+")) + u'$');
 }
 
 } // namespace
@@ -171,6 +184,47 @@ private slots:
                 faults << control->objectName() + u' ' + line;
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    void figuresKeepTheirOrder_data()
+    {
+        QTest::addColumn<QString>("region");
+        QTest::addColumn<Window>("window");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("shows"); // the control
+        QTest::addColumn<QString>("seen");  // as a pattern for seenAs(), blanks left out
+        const auto row
+            = [](const char* region, Window window, const QStringList& steps, const char* shows, const char* seen) {
+                  QTest::addRow("%s %s", region, shows)
+                      << QString(region) << window << steps << QString(shows) << QString(seen);
+              };
+        using enum Window;
+        const QStringList markUp{"txtPrice=-50", "txtCurrentVat=17.5", "cboMarkupRates=2", "cmdCalcSell"};
+        row("ar_EG", Markup, markUp, "lblResult2", "£#-+amarkupof10%=asellingpriceof£#--VATonthisitemis£#-");
+        row("fa_IR", Markup, markUp, "lblResult2", "£−#+amarkupof10%=asellingpriceof£−#-VATonthisitemis£−#");
+        row("he_IL", Markup, markUp, "lblResult2", "£-#+amarkupof10%=asellingpriceof£-#-VATonthisitemis£-#");
+        row("ar_EG", Vat, {"txtPrice=-117.5", "txtCurrentVATRate=17.5", "cmdVATOff"}, "lblResult", "VATPaid:£#-");
+        // A figure too wide for its box: "…" stands where its digits were cut.
+        row("ar_EG", Till, {"txtFloat=1e15"}, "txtCashBank", "#…-");
+        row("fa_IR", Till, {"txtFloat=1e15"}, "txtCashBank", "−#…");
+        row("en_GB", Till, {"txtFloat=1e15"}, "txtCashBank", "-#…");
+    }
+
+    // In right-to-left regions a sentence keeps its reading order and each
+    // figure stays whole, its minus where the region puts it.
+    void figuresKeepTheirOrder()
+    {
+        QFETCH(QString, region);
+        QFETCH(Window, window);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, shows);
+        QFETCH(QString, seen);
+        QLocale::setDefault(QLocale(region));
+        const auto shown = open(window);
+        act(shown.get(), steps);
+        const QString line = ::seen(child(shown.get(), shows));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QVERIFY2(seenAs(seen).match(line).hasMatch(), qPrintable(line));
     }
 };
 
