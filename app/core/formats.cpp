@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/core/formats.h"
 
+#include "app/core/checkedarithmetic.h"
 #include "app/core/decimal.h"
 #include "app/core/numberstyle.h"
 #include "app/core/runtimeerror.h"

@@ -7,8 +7,10 @@
 
 namespace tillora {
 
-// The one error a command can raise. It abandons the command at the step
-// that raised it; the window's event boundary decides what the user sees.
+// A failure of the runtime in the middle of a command: a floating-point
+// fault, or the printer's. It abandons the command at the step that raised
+// it, and the window's event boundary tells the user. (Input that cannot be
+// read is no failure: the conversions return the reason as a value.)
 class RuntimeError : public std::runtime_error {
 public:
     enum class Kind {
@@ -20,10 +22,10 @@ public:
         Internal,         // anything else that escaped a command
     };
 
-    RuntimeError(Kind kind, const QString& message);
+    // `message`, where the layer that raised it has words, says what happened.
+    explicit RuntimeError(Kind kind, const QString& message = {});
 
     Kind kind() const { return m_kind; }
-    // Plain words for the user.
     const QString& message() const { return m_message; }
     bool isFloatingPointFault() const;
 
@@ -31,16 +33,5 @@ private:
     Kind m_kind;
     QString m_message;
 };
-
-// Floating-point operations that raise the run-time error instead of
-// quietly giving inf or nan, since C++ does not trap.
-namespace fp {
-double add(double a, double b);
-double subtract(double a, double b);
-double multiply(double a, double b);
-double divide(double a, double b);
-// Raises when x is not finite; for results computed some other way.
-double checked(double x);
-} // namespace fp
 
 } // namespace tillora

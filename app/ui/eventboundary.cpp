@@ -26,6 +26,21 @@ void report(const ErrorHandler& onError, const RuntimeError& error) noexcept
 
 } // namespace
 
+QString describe(const RuntimeError& error)
+{
+    if (!error.message().isEmpty())
+        return error.message();
+    switch (error.kind()) {
+    case RuntimeError::Kind::Overflow: return EventBoundary::tr("The result is too large to calculate.");
+    case RuntimeError::Kind::DivisionByZero: return EventBoundary::tr("The calculation divides by zero.");
+    case RuntimeError::Kind::InvalidOperation: return EventBoundary::tr("The calculation has no valid result.");
+    case RuntimeError::Kind::Printer: return EventBoundary::tr("The document could not be printed.");
+    case RuntimeError::Kind::TypeMismatch:
+    case RuntimeError::Kind::Internal: break;
+    }
+    return EventBoundary::tr("An unexpected error occurred.");
+}
+
 void runGuarded(const std::function<void()>& command, const ErrorHandler& onError) noexcept
 {
     try {
@@ -35,7 +50,7 @@ void runGuarded(const std::function<void()>& command, const ErrorHandler& onErro
     } catch (const std::exception& error) {
         report(onError, RuntimeError(RuntimeError::Kind::Internal, QString::fromLocal8Bit(error.what())));
     } catch (...) {
-        report(onError, RuntimeError(RuntimeError::Kind::Internal, EventBoundary::tr("An unexpected error occurred.")));
+        report(onError, RuntimeError(RuntimeError::Kind::Internal));
     }
 }
 

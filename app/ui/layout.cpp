@@ -212,7 +212,7 @@ void FixedWindow::showEvent(QShowEvent* event)
 
 void FixedWindow::showError(const RuntimeError& error)
 {
-    warnUser(this, windowTitle(), error.message());
+    warnUser(this, windowTitle(), describe(error));
 }
 
 void endProgram()

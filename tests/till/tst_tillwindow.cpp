@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The till window worked as a shopkeeper works it: by keys and clicks.
+#include "app/core/checkedarithmetic.h"
 #include "app/core/conversions.h"
 #include "app/core/formats.h"
 #include "app/core/runtimeerror.h"
