@@ -223,12 +223,34 @@ void TillWindow::showFaults(const std::vector<EntryFault>& faults)
 {
     std::map<QLineEdit*, QString> reasons;
     for (const EntryFault& fault : faults)
-        reasons.try_emplace(entryBox(fault.entry), fault.reason);
+        reasons.try_emplace(entryBox(fault.entry), describe(fault));
     markFault(m_floatBox, reasons[m_floatBox]);
     for (const Captioned& entry : m_counts)
         markFault(entry.box, reasons[entry.box]);
     for (const Captioned& entry : m_cheques)
         markFault(entry.box, reasons[entry.box]);
+}
+
+QString TillWindow::describe(const EntryFault& fault) const
+{
+    const QString text = entryBox(fault.entry)->text().trimmed().left(40);
+    switch (fault.reason) {
+    case EntryFault::Reason::NotANumber: return tr("\u201c%1\u201d is not a number.").arg(text);
+    case EntryFault::Reason::TooLargeToRead: return tr("\u201c%1\u201d is too large to calculate with.").arg(text);
+    case EntryFault::Reason::BoxFull: return EntryBox::fullReason();
+    case EntryFault::Reason::FloatAwaited: return tr("The totals are worked out once the float is entered.");
+    case EntryFault::Reason::LineTotalTooLarge: return tr("This count makes its line total too large to calculate.");
+    case EntryFault::Reason::TotalTooLarge: break;
+    }
+    switch (fault.total) {
+    case TillTotal::Change: return tr("This number makes the change total too large to calculate.");
+    case TillTotal::Notes: return tr("This number makes the notes total too large to calculate.");
+    case TillTotal::Till: return tr("This number makes the till total too large to calculate.");
+    case TillTotal::Cheques: return tr("This number makes the cheque total too large to calculate.");
+    case TillTotal::Grand: return tr("This number makes the grand total too large to calculate.");
+    case TillTotal::CashToBank: return tr("This number makes the cash to bank too large to calculate.");
+    }
+    return {};
 }
 
 TillSnapshot TillWindow::snapshot() const
@@ -264,7 +286,7 @@ void TillWindow::printReport()
         warnUser(this, tr("Print Report"),
                  tr("The report was not printed, because the figures are not up to date.\n\n%1: %2\n\n"
                     "Please correct this box, then print the report again.")
-                     .arg(entryBox(fault.entry)->accessibleName(), fault.reason));
+                     .arg(entryBox(fault.entry)->accessibleName(), describe(fault)));
         return;
     }
     const QList<PrintLine> report = tillReport(snapshot());

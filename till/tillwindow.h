@@ -44,6 +44,8 @@ private:
     TillSnapshot snapshot() const;
     void showFigures(const TillFigures& figures);
     void showFaults(const std::vector<EntryFault>& faults);
+    // Why the entry cannot be used, in words.
+    QString describe(const EntryFault& fault) const;
     QLineEdit* entryBox(EntryId entry) const;
     void printReport();
     void printWindow();

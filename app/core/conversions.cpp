@@ -4,9 +4,6 @@
 #include "app/core/checkedarithmetic.h"
 #include "app/core/decimal.h"
 #include "app/core/numberstyle.h"
-#include "app/core/runtimeerror.h"
-
-#include <QCoreApplication>
 
 #include <charconv>
 #include <cmath>
@@ -17,10 +14,6 @@
 namespace tillora {
 
 namespace {
-
-struct Conversions {
-    Q_DECLARE_TR_FUNCTIONS(Conversions)
-};
 
 // A number taken apart into ASCII pieces, ready for std::from_chars.
 struct Parts {
@@ -180,19 +173,15 @@ bool isBlank(QChar c)
 
 } // namespace
 
-double strictNumber(QStringView text, const QLocale& region)
+Reading strictNumber(QStringView text, const QLocale& region)
 {
     Parts parts;
-    if (!StrictReader(text, region).read(parts)) {
-        const QString trimmed = text.trimmed().left(40).toString();
-        throw RuntimeError(RuntimeError::Kind::TypeMismatch,
-                           trimmed.isEmpty() ? Conversions::tr("An empty box is not a number.")
-                                             : Conversions::tr("\u201c%1\u201d is not a number.").arg(trimmed));
-    }
+    if (!StrictReader(text, region).read(parts))
+        return {0, ReadFault::NotANumber};
     const Value v = toDouble(parts);
     if (v.overflow)
-        throw RuntimeError(RuntimeError::Kind::Overflow, Conversions::tr("The number is too large."));
-    return v.value;
+        return {0, ReadFault::TooLarge};
+    return {v.value, std::nullopt};
 }
 
 double lenientNumber(QStringView text)

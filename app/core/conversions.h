@@ -5,15 +5,40 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 namespace tillora {
+
+// The most characters an entry box holds, far more than any number needs.
+// A box cuts short what is pasted beyond it, so a text this long cannot be
+// trusted to be what the user put in.
+inline constexpr int entryCapacity = 1000;
+
+// Whether a text fills its box, so that part of what was put in may be missing.
+inline bool fillsItsBox(QStringView text)
+{
+    return text.size() >= entryCapacity;
+}
+
+// Why a text cannot be read as a number.
+enum class ReadFault {
+    NotANumber, // empty, a lone sign, letters, a currency symbol, misplaced grouping
+    TooLarge,   // a number beyond the range of a double
+};
+
+// A number read from a text, or why there is none.
+struct Reading {
+    double value = 0;
+    std::optional<ReadFault> fault;
+    bool ok() const { return !fault; }
+};
 
 // Reads a number written in the region's style, as formatNumber writes it:
 // blanks around it, group separators in their proper places, a leading sign
 // (or parentheses for a negative), the regional decimal separator and an
-// exponent. Anything else (empty text, a lone sign, letters, a currency
-// symbol, misplaced grouping) raises RuntimeError::Kind::TypeMismatch; a
-// value beyond a double raises Kind::Overflow.
-double strictNumber(QStringView text, const QLocale& region = QLocale());
+// exponent. Anything else is not a number, so that a mistyped figure is
+// never silently taken for another.
+Reading strictNumber(QStringView text, const QLocale& region = QLocale());
 
 // Never fails. Skips blanks, tabs and line feeds wherever they stand and
 // reads the longest leading number with "." as its only decimal point in

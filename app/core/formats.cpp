@@ -6,25 +6,20 @@
 #include "app/core/numberstyle.h"
 #include "app/core/runtimeerror.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
+#include <cmath>
+#include <stdexcept>
 #include <string>
 
 namespace tillora {
 
 namespace {
 
-struct Formats {
-    Q_DECLARE_TR_FUNCTIONS(Formats)
-};
-
 int checkedDecimals(std::optional<int> decimals)
 {
     const int value = decimals.value_or(2);
     if (value < 0 || value > 99)
-        throw RuntimeError(RuntimeError::Kind::Internal,
-                           Formats::tr("A number cannot be written with %1 decimal places.").arg(value));
+        throw std::out_of_range("a number is written with 0 to 99 decimal places");
     return value;
 }
 
@@ -38,8 +33,8 @@ Body numberBody(double x, const FormatOptions& options, const NumberStyle& style
     fp::checked(x);
     // The till reads its figures back from their text, so a number whose
     // text could not be read back is as much a fault as infinity.
-    if (!decimal::fitsDouble(decimal::significant(x)))
-        throw RuntimeError(RuntimeError::Kind::Overflow, Formats::tr("The number is too large to show."));
+    if (!writable(x))
+        throw RuntimeError(RuntimeError::Kind::Overflow);
     const int decimals = checkedDecimals(options.decimals);
     const decimal::Fixed fixed = decimal::round(x, decimals);
     Body body;
@@ -89,6 +84,11 @@ QString separatorIn(const QString& format, QStringView fields, QStringView fallb
 }
 
 } // namespace
+
+bool writable(double x)
+{
+    return std::isfinite(x) && decimal::fitsDouble(decimal::significant(x));
+}
 
 QString formatNumber(double x, const FormatOptions& options, const QLocale& region)
 {

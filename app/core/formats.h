@@ -19,11 +19,14 @@ struct FormatOptions {
     std::optional<bool> groupDigits = std::nullopt;
 };
 
+// Whether formatNumber can write x: finite, and not one of the few largest
+// doubles, whose 15 significant digits round up past the range.
+bool writable(double x);
+
 // x rounded half away from zero, e.g. 1,234.50 or -50.00 in the United
 // Kingdom. Rounding works on the 15 significant digits a person reads, and
 // a result that rounds to zero never shows a minus sign. Raises a
-// floating-point fault for inf/nan and for the few largest doubles, whose
-// text would not read back.
+// floating-point fault (RuntimeError) for what is not writable().
 QString formatNumber(double x, const FormatOptions& options = {}, const QLocale& region = QLocale());
 
 // An amount of pounds: as formatNumber, always with a leading digit, and

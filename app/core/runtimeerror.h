@@ -14,8 +14,7 @@ namespace tillora {
 class RuntimeError : public std::runtime_error {
 public:
     enum class Kind {
-        TypeMismatch, // text that is not a number
-        Overflow,     // a result beyond the range of a double
+        Overflow, // a result beyond the range of a double
         DivisionByZero,
         InvalidOperation, // e.g. 0 / 0
         Printer,          // no printer, the printer refused, or a file could not be saved

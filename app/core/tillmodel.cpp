@@ -1,23 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/core/tillmodel.h"
 
-#include "app/core/checkedarithmetic.h"
 #include "app/core/conversions.h"
 #include "app/core/formats.h"
-#include "app/core/runtimeerror.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace tillora {
 
 namespace {
 
-struct TillModel {
-    Q_DECLARE_TR_FUNCTIONS(TillModel)
-};
+using Reason = EntryFault::Reason;
 
 // A figure together with the entry that put the most into it: the one to
 // blame when a sum with the figure goes beyond a double.
@@ -26,49 +21,6 @@ struct Traced {
     std::optional<EntryId> entry;
     double weight = 0; // the size of that entry's share
 };
-
-// Raised inside the working-out only; workOutTill turns it into a fault.
-struct Blamed {
-    EntryFault fault;
-};
-
-enum class Total { Change, Notes, Till, Cheques, Grand, CashToBank };
-
-QString tooLarge(Total total)
-{
-    switch (total) {
-    case Total::Change: return TillModel::tr("This number makes the change total too large to calculate.");
-    case Total::Notes: return TillModel::tr("This number makes the notes total too large to calculate.");
-    case Total::Till: return TillModel::tr("This number makes the till total too large to calculate.");
-    case Total::Cheques: return TillModel::tr("This number makes the cheque total too large to calculate.");
-    case Total::Grand: return TillModel::tr("This number makes the grand total too large to calculate.");
-    case Total::CashToBank: return TillModel::tr("This number makes the cash to bank too large to calculate.");
-    }
-    return {};
-}
-
-// Runs one step of the working-out, blaming the traced entry if it faults.
-template <typename Step>
-auto blaming(const Traced& culprit, const QString& reason, Step step)
-{
-    try {
-        return step();
-    } catch (const RuntimeError&) {
-        throw Blamed{{culprit.entry.value_or(EntryId{}), reason}};
-    }
-}
-
-Traced combine(const Traced& a, const Traced& b, Total total, double (*operation)(double, double))
-{
-    const Traced& culprit = b.weight > a.weight || !a.entry ? b : a;
-    const double value = blaming(culprit, tooLarge(total), [&] { return operation(a.value, b.value); });
-    return {value, culprit.entry, culprit.weight};
-}
-
-QString formatted(double x, const QLocale& region)
-{
-    return formatNumber(x, {.decimals = 2}, region);
-}
 
 struct Readings {
     std::array<Traced, tillRows> counts;
@@ -80,22 +32,18 @@ struct Readings {
 // An empty box counts as 0; unusable text becomes a fault of its entry.
 Traced read(const QString& text, EntryId entry, const QLocale& region, std::vector<EntryFault>& faults)
 {
-    if (const auto full = capacityFault(text)) {
-        faults.push_back({entry, *full});
+    if (fillsItsBox(text)) {
+        faults.push_back({entry, Reason::BoxFull});
         return {0, entry, 0};
     }
     if (text.trimmed().isEmpty())
         return {0, entry, 0};
-    try {
-        const double value = strictNumber(text, region);
-        return {value, entry, std::fabs(value)};
-    } catch (const RuntimeError& error) {
-        faults.push_back(
-            {entry, error.kind() == RuntimeError::Kind::Overflow
-                        ? TillModel::tr("\u201c%1\u201d is too large to calculate with.").arg(text.trimmed().left(40))
-                        : error.message()});
+    const Reading reading = strictNumber(text, region);
+    if (reading.fault) {
+        faults.push_back({entry, *reading.fault == ReadFault::TooLarge ? Reason::TooLargeToRead : Reason::NotANumber});
         return {0, entry, 0};
     }
+    return {reading.value, entry, std::fabs(reading.value)};
 }
 
 Readings readEntries(const TillEntries& entries, const QLocale& region)
@@ -116,74 +64,104 @@ bool anyTyped(const Readings& r)
         || std::any_of(r.cheques.begin(), r.cheques.end(), typed);
 }
 
-// The line total as shown, and read back from what is shown, so that the
-// totals add up the figures the user sees.
-Traced lineTotal(const Traced& count, double denomination, const QLocale& region, QString& shown)
-{
-    const QString reason = TillModel::tr("This count makes its line total too large to calculate.");
-    return blaming(count, reason, [&] {
-        shown = formatted(fp::multiply(denomination, count.value), region);
-        const double value = strictNumber(shown, region);
-        return Traced{value, count.entry, std::fabs(value)};
-    });
-}
-
-TillFigures figuresFrom(const Readings& r, const QLocale& region)
-{
-    TillFigures f;
-    Traced change, notes, cheques;
-    for (int i = 0; i < tillRows; ++i) {
-        const Traced line = lineTotal(r.counts[i], denominations[i], region, f.lineTotals[i]);
-        if (i < firstNotesRow)
-            change = combine(change, line, Total::Change, fp::add);
-        else
-            notes = combine(notes, line, Total::Notes, fp::add);
+// The figures from usable readings, in the order a person would work them
+// out; the first sum beyond a double is kept as the fault of its entry.
+class WorkingOut {
+public:
+    explicit WorkingOut(const QLocale& region)
+        : m_region(region)
+    {
     }
-    for (const Traced& cheque : r.cheques)
-        cheques = combine(cheques, cheque, Total::Cheques, fp::add);
-    const Traced till = combine(notes, change, Total::Till, fp::add);
-    const Traced grand = combine(till, cheques, Total::Grand, fp::add);
-    const Traced cash = combine(till, r.floatAmount, Total::CashToBank, fp::subtract);
+
+    TillFigures figures(const Readings& r)
+    {
+        TillFigures f;
+        Traced change, notes, cheques;
+        for (int i = 0; i < tillRows; ++i) {
+            const Traced line = lineTotal(r.counts[i], denominations[i], f.lineTotals[i]);
+            if (i < firstNotesRow)
+                change = combine(change, line, TillTotal::Change, std::plus<>());
+            else
+                notes = combine(notes, line, TillTotal::Notes, std::plus<>());
+        }
+        for (const Traced& cheque : r.cheques)
+            cheques = combine(cheques, cheque, TillTotal::Cheques, std::plus<>());
+        const Traced till = combine(notes, change, TillTotal::Till, std::plus<>());
+        const Traced grand = combine(till, cheques, TillTotal::Grand, std::plus<>());
+        const Traced cash = combine(till, r.floatAmount, TillTotal::CashToBank, std::minus<>());
+        f.changeTotal = shown(change, TillTotal::Change);
+        f.notesTotal = shown(notes, TillTotal::Notes);
+        f.tillTotal = shown(till, TillTotal::Till);
+        f.chequeTotal = shown(cheques, TillTotal::Cheques);
+        f.grandTotal = shown(grand, TillTotal::Grand);
+        f.cashToBank = shown(cash, TillTotal::CashToBank);
+        f.chequesToBank = shown({strictNumber(f.chequeTotal, m_region).value, cheques.entry}, TillTotal::Cheques);
+        return f;
+    }
+
+    const std::optional<EntryFault>& fault() const { return m_fault; }
+
+private:
+    void blame(const Traced& culprit, Reason reason, TillTotal total = TillTotal::Change)
+    {
+        if (!m_fault)
+            m_fault = EntryFault{culprit.entry.value_or(EntryId{}), reason, total};
+    }
+
+    template <typename Operation>
+    Traced combine(const Traced& a, const Traced& b, TillTotal total, Operation operation)
+    {
+        const Traced& culprit = b.weight > a.weight || !a.entry ? b : a;
+        const double value = operation(a.value, b.value);
+        if (std::isfinite(value))
+            return {value, culprit.entry, culprit.weight};
+        blame(culprit, Reason::TotalTooLarge, total);
+        return {};
+    }
 
     // The largest doubles have no text that reads back as a number, so
     // writing a total can fault as much as working it out.
-    const auto shown = [&](const Traced& figure, Total total) {
-        return blaming(figure, tooLarge(total), [&] { return formatted(figure.value, region); });
-    };
-    f.changeTotal = shown(change, Total::Change);
-    f.notesTotal = shown(notes, Total::Notes);
-    f.tillTotal = shown(till, Total::Till);
-    f.chequeTotal = shown(cheques, Total::Cheques);
-    f.grandTotal = shown(grand, Total::Grand);
-    f.cashToBank = shown(cash, Total::CashToBank);
-    f.chequesToBank = blaming(cheques, tooLarge(Total::Cheques),
-                              [&] { return formatted(strictNumber(f.chequeTotal, region), region); });
-    return f;
-}
+    QString shown(const Traced& figure, TillTotal total)
+    {
+        if (writable(figure.value))
+            return formatNumber(figure.value, {.decimals = 2}, m_region);
+        blame(figure, Reason::TotalTooLarge, total);
+        return {};
+    }
+
+    // The line total as shown, and read back from what is shown, so that the
+    // totals add up the figures the user sees.
+    Traced lineTotal(const Traced& count, double denomination, QString& text)
+    {
+        const double value = denomination * count.value;
+        if (!writable(value)) {
+            blame(count, Reason::LineTotalTooLarge);
+            return {};
+        }
+        text = formatNumber(value, {.decimals = 2}, m_region);
+        const double read = strictNumber(text, m_region).value;
+        return {read, count.entry, std::fabs(read)};
+    }
+
+    QLocale m_region;
+    std::optional<EntryFault> m_fault;
+};
 
 } // namespace
-
-std::optional<QString> capacityFault(QStringView text)
-{
-    if (text.size() < entryCapacity)
-        return std::nullopt;
-    return TillModel::tr("This box is full at %1 characters, so part of what was put into it may be missing.")
-        .arg(QLocale().toString(entryCapacity));
-}
 
 TillOutcome workOutTill(const TillEntries& entries, bool figuresShown, const QLocale& region)
 {
     Readings readings = readEntries(entries, region);
-    if (entries.floatAmount.trimmed().isEmpty() && (figuresShown || anyTyped(readings)))
-        readings.faults.push_back(
-            {{EntryId::Kind::Float}, TillModel::tr("The totals are worked out once the float is entered.")});
-    if (!readings.faults.empty() || entries.floatAmount.trimmed().isEmpty())
+    const bool noFloat = entries.floatAmount.trimmed().isEmpty();
+    if (noFloat && (figuresShown || anyTyped(readings)))
+        readings.faults.push_back({{EntryId::Kind::Float}, Reason::FloatAwaited});
+    if (!readings.faults.empty() || noFloat)
         return {std::nullopt, std::move(readings.faults)};
-    try {
-        return {figuresFrom(readings, region), {}};
-    } catch (const Blamed& blamed) {
-        return {std::nullopt, {blamed.fault}};
-    }
+    WorkingOut workingOut(region);
+    TillFigures figures = workingOut.figures(readings);
+    if (const auto& fault = workingOut.fault())
+        return {std::nullopt, {*fault}};
+    return {std::move(figures), {}};
 }
 
 } // namespace tillora

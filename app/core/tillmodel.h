@@ -17,15 +17,6 @@ inline constexpr int firstNotesRow = 8; // rows 0 to 7 are coins, 8 to 11 notes
 // The value in pounds of one piece of each row's note or coin.
 inline constexpr std::array<double, tillRows> denominations{0.01, 0.02, 0.05, 0.10, 0.20, 0.50, 1, 2, 5, 10, 20, 50};
 
-// The most characters an entry box holds, far more than any number needs.
-// A box cuts short what is pasted beyond it, so a text this long cannot be
-// trusted to be what the user put in.
-inline constexpr int entryCapacity = 1000;
-
-// Why a text of entryCapacity characters or more cannot be used; none for
-// any shorter text.
-std::optional<QString> capacityFault(QStringView text);
-
 // One of the entries the user types into.
 struct EntryId {
     enum class Kind { Count, Cheque, Float };
@@ -47,11 +38,24 @@ struct TillFigures {
     QString changeTotal, notesTotal, tillTotal, chequeTotal, grandTotal, cashToBank, chequesToBank;
 };
 
-// An entry that keeps the figures from being worked out now, and why, in
-// plain words.
+// The totals below the line totals, for telling which one a sum is beyond
+// a double in.
+enum class TillTotal { Change, Notes, Till, Cheques, Grand, CashToBank };
+
+// An entry that keeps the figures from being worked out now, and why, for
+// the window to put into words.
 struct EntryFault {
+    enum class Reason {
+        NotANumber,        // its text is not a number in the region's style
+        TooLargeToRead,    // its number is beyond a double
+        BoxFull,           // its box is full, so part of what was put in may be missing
+        FloatAwaited,      // the float: figures on show wait for it
+        LineTotalTooLarge, // a count whose line total is beyond a double
+        TotalTooLarge,     // it put the most into `total`, which is beyond a double
+    };
     EntryId entry;
-    QString reason;
+    Reason reason = Reason::NotANumber;
+    TillTotal total = TillTotal::Change;
     bool operator==(const EntryFault&) const = default;
 };
 
@@ -65,8 +69,9 @@ struct TillOutcome {
 // they are shown (two decimals), the cheque total from the amounts as typed.
 // With the float empty nothing is worked out; once figures are shown or any
 // count or cheque is typed, the float is then a fault, since the figures on
-// show no longer follow the entries. Never throws: unusable text and sums
-// beyond a double come back as faults.
+// show no longer follow the entries. Unusable text and sums beyond a
+// double come back as faults, the entry with the larger share blamed for
+// a sum.
 TillOutcome workOutTill(const TillEntries& entries, bool figuresShown, const QLocale& region = QLocale());
 
 } // namespace tillora

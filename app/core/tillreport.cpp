@@ -2,7 +2,6 @@
 #include "app/core/tillreport.h"
 
 #include "app/core/conversions.h"
-#include "app/core/runtimeerror.h"
 
 #include <QCoreApplication>
 
@@ -24,11 +23,10 @@ PrintLine row(const CaptionedText& row, int tabs)
 // nothing on the window is left out of the report unseen.
 bool isZero(const QString& text, const QLocale& region)
 {
-    try {
-        return text.trimmed().isEmpty() || strictNumber(text, region) == 0.0;
-    } catch (const RuntimeError&) {
-        return false;
-    }
+    if (text.trimmed().isEmpty())
+        return true;
+    const Reading reading = strictNumber(text, region);
+    return reading.ok() && reading.value == 0.0;
 }
 
 class Report {

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/calculatorwindow.h"
 
-#include "app/core/tillmodel.h"
+#include "app/core/conversions.h"
 #include "app/ui/controls.h"
 #include "app/ui/fonts.h"
+#include "app/ui/messagebox.h"
 
 #include <QPushButton>
 
@@ -17,17 +18,20 @@ CalculatorWindow::CalculatorWindow(const QMetaObject& window, const WindowLayout
     , m_rate(control<QLineEdit>(QLatin1String(boxes.rate)))
     , m_result(control<QLabel>(QLatin1String(boxes.result)))
 {
-    for (QLineEdit* box : m_entries)
+    for (QLineEdit* box : m_entries) {
         connect(box, &QLineEdit::textChanged, box,
-                [box](const QString& text) { markFault(box, capacityFault(text).value_or(QString())); });
+                [box](const QString& text) { markFault(box, fillsItsBox(text) ? EntryBox::fullReason() : QString()); });
+    }
     connect(control<QPushButton>(QStringLiteral("cmdClose")), &QPushButton::clicked, this, &QWidget::close);
 }
 
 void CalculatorWindow::calculate(const Sum& sum)
 {
     for (const QLineEdit* box : m_entries) {
-        if (const auto full = capacityFault(box->text()))
-            throw RuntimeError(RuntimeError::Kind::TypeMismatch, tr("%1: %2").arg(box->accessibleName(), *full));
+        if (fillsItsBox(box->text())) {
+            warnUser(this, windowTitle(), tr("%1: %2").arg(box->accessibleName(), EntryBox::fullReason()));
+            return;
+        }
     }
     setFittedCaption(m_result, sum(m_amount->text(), m_rate->text()));
 }

@@ -33,8 +33,8 @@ protected:
     CalculatorWindow(const QMetaObject& window, const WindowLayout& layout, std::span<const ControlRow> controls,
                      const CalculatorBoxes& boxes);
 
-    // Shows what the sum works out from the boxes. Raises, leaving the
-    // result as it was, when a box is too full to trust.
+    // Shows what the sum works out from the boxes; while a box is too full
+    // to trust, says so instead and leaves the result as it was.
     void calculate(const Sum& sum);
 
 private:

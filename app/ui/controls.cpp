@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/controls.h"
 
+#include "app/core/conversions.h"
 #include "app/ui/fonts.h"
 
 #include <QAbstractItemView>
@@ -125,6 +126,12 @@ EntryBox::EntryBox(QWidget* parent)
         if (!hasFocus())
             setCursorPosition(0);
     });
+}
+
+QString EntryBox::fullReason()
+{
+    return tr("This box is full at %1 characters, so part of what was put into it may be missing.")
+        .arg(QLocale().toString(entryCapacity));
 }
 
 void EntryBox::focusOutEvent(QFocusEvent* event)

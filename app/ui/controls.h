@@ -60,6 +60,9 @@ class EntryBox : public QLineEdit {
 public:
     explicit EntryBox(QWidget* parent);
 
+    // Why a box filled to its capacity is not used, in words.
+    static QString fullReason();
+
 signals:
     // The focus came into the box from another control of its window.
     void entered();

@@ -35,7 +35,6 @@ QString describe(const RuntimeError& error)
     case RuntimeError::Kind::DivisionByZero: return EventBoundary::tr("The calculation divides by zero.");
     case RuntimeError::Kind::InvalidOperation: return EventBoundary::tr("The calculation has no valid result.");
     case RuntimeError::Kind::Printer: return EventBoundary::tr("The document could not be printed.");
-    case RuntimeError::Kind::TypeMismatch:
     case RuntimeError::Kind::Internal: break;
     }
     return EventBoundary::tr("An unexpected error occurred.");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/layout.h"
 
-#include "app/core/tillmodel.h"
+#include "app/core/conversions.h"
 #include "app/ui/controls.h"
 #include "app/ui/fonts.h"
 #include "app/ui/messagebox.h"
