@@ -2,6 +2,8 @@
 #include "markup/markupwindow.h"
 
 #include "app/core/calculators.h"
+#include "app/core/conversions.h"
+#include "app/core/formats.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -52,8 +54,12 @@ MarkupWindow::MarkupWindow()
     onEvent(control<QPushButton>(QStringLiteral("cmdCalcSell")), &QPushButton::clicked, [this, rates] {
         const int markup = 5 * rates->currentIndex();
         if (markup >= 5 && markup <= 5 * lastRatePosition)
-            calculate(
-                [markup](const QString& amount, const QString& vatRate) { return markedUp(amount, vatRate, markup); });
+            calculate([markup](double cost, double vatRate) {
+                const MarkedUp result = markedUp(cost, markup, vatRate);
+                return tr("\u00a3%1 + a markup of %2% = a selling price of \u00a3%3 - VAT on this item is \u00a3%4")
+                    .arg(wholeInSentence(numberToText(cost)), QString::number(markup),
+                         wholeInSentence(formatNumber(result.sellingPrice)), wholeInSentence(formatNumber(result.vat)));
+            });
     });
 }
 

@@ -2,6 +2,7 @@
 #include "vatcalc/vatcalculatorwindow.h"
 
 #include "app/core/calculators.h"
+#include "app/core/formats.h"
 
 #include <QPushButton>
 
@@ -34,10 +35,26 @@ VatCalculatorWindow::VatCalculatorWindow()
     : CalculatorWindow(staticMetaObject, {"frmVATCalc", QT_TR_NOOP("VAT Calculator"), 4740, 4155, true, true},
                        controlTable(), {"txtPrice", "txtCurrentVATRate", "lblResult"})
 {
-    onEvent(control<QPushButton>(QStringLiteral("cmdVATOn")), &QPushButton::clicked,
-            [this] { calculate([](const QString& amount, const QString& rate) { return vatAdded(amount, rate); }); });
-    onEvent(control<QPushButton>(QStringLiteral("cmdVATOff")), &QPushButton::clicked,
-            [this] { calculate([](const QString& gross, const QString& rate) { return vatPaid(gross, rate); }); });
+    onEvent(control<QPushButton>(QStringLiteral("cmdVATOn")), &QPushButton::clicked, [this] {
+        calculate([](double net, double rate) {
+            const VatSplit added = vatAddedTo(net, rate);
+            return tr("Total : \u00a3%1 + VAT (%2) = %3")
+                .arg(wholeInSentence(formatNumber(added.net)), wholeInSentence(formatPounds(added.vat)),
+                     wholeInSentence(formatPounds(added.gross)));
+        });
+    });
+    onEvent(control<QPushButton>(QStringLiteral("cmdVATOff")), &QPushButton::clicked, [this] {
+        calculate([](double gross, double rate) {
+            return tr("VAT Paid: \u00a3%1").arg(wholeInSentence(formatNumber(vatContainedIn(gross, rate).vat)));
+        });
+    });
+}
+
+QString VatCalculatorWindow::faultWords(RuntimeError::Kind kind) const
+{
+    if (kind == RuntimeError::Kind::DivisionByZero)
+        return tr("A VAT rate of -100% leaves no net amount to work from. Please check the VAT rate.");
+    return CalculatorWindow::faultWords(kind);
 }
 
 } // namespace tillora

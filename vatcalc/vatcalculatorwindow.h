@@ -14,6 +14,7 @@ public:
 
 private:
     static std::span<const ControlRow> controlTable();
+    QString faultWords(RuntimeError::Kind kind) const override;
 };
 
 } // namespace tillora

@@ -33,7 +33,20 @@ void CalculatorWindow::calculate(const Sum& sum)
             return;
         }
     }
-    setFittedCaption(m_result, sum(m_amount->text(), m_rate->text()));
+    setFittedCaption(m_result, sum(lenientNumber(m_amount->text()), lenientNumber(m_rate->text())));
+}
+
+QString CalculatorWindow::faultWords(RuntimeError::Kind) const
+{
+    return tr("The amount or the VAT rate is too large to work with. Please check both figures.");
+}
+
+void CalculatorWindow::showError(const RuntimeError& error)
+{
+    if (error.isFloatingPointFault())
+        warnUser(this, windowTitle(), faultWords(error.kind()));
+    else
+        FixedWindow::showError(error);
 }
 
 } // namespace tillora
