@@ -18,8 +18,8 @@ need_packages() {
 # What building and running the program needs.
 RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins libgl-dev fonts-liberation libcups2-dev"
 
-# What the tests need besides: Qt's own translations, PDF tools, Google Benchmark and Xlib for the
+# What the tests need besides: the formatter, Qt's own translations, PDF tools, Google Benchmark and Xlib for the
 # benchmarks, clang with libFuzzer and the sanitizer runtimes, a print server
 # of their own, and the packaging checks' validators and .deb tools.
-TEST_PACKAGES="qt6-translations-l10n poppler-utils libbenchmark-dev libx11-dev clang-14 libclang-rt-14-dev cups cups-client
+TEST_PACKAGES="clang-format qt6-translations-l10n poppler-utils libbenchmark-dev libx11-dev clang-14 libclang-rt-14-dev cups cups-client
   desktop-file-utils appstream dpkg-dev file lintian"
