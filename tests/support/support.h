@@ -42,6 +42,10 @@ void act(QWidget* window, const QStringList& steps);
 QStringList texts(const QWidget* window, const QStringList& boxes);
 extern const QStringList tillResults, tillEntries;
 
+// The steps of a day with 4 × 10p, 3 × £1, 2 × £5, 6 × £10, 1 × £20, a
+// cheque of £25.00 and a float of £50.00.
+extern const QStringList workedExample;
+
 // The till's marked entries as "name: reason"; a mark is a tint, a tooltip and
 // a description for screen readers, all three or none.
 QStringList marks(const QWidget& till);
