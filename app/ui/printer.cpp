@@ -97,7 +97,7 @@ std::unique_ptr<Printer> PagePrinter::systemPrinter()
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        throw printerError(Printing::tr("No printer is set up on this computer."));
+        throw printerError(missingPrinterReason());
     if (const QString refusal = queueRefusal(info.printerName()); !refusal.isEmpty())
         throw printerError(refusal);
     return std::make_unique<PagePrinter>(std::make_unique<SystemPrinterTarget>(info));

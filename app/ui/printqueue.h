@@ -12,4 +12,8 @@ namespace tillora {
 // in a stopped queue, or refused outright, would pass for printed.
 QString queueRefusal(const QString& printerName);
 
+// Why the system has no default printer, in plain words: its printing
+// service is not running, or no printer is set up.
+QString missingPrinterReason();
+
 } // namespace tillora

@@ -17,6 +17,17 @@ using namespace tillora::test;
 namespace {
 
 const QString queue = qEnvironmentVariable("TILLORA_TEST_QUEUE");
+// Set where no print service answers (tests/CMakeLists.txt).
+const bool noPrintService = qEnvironmentVariableIsSet("TILLORA_TEST_NO_PRINT_SERVICE");
+
+const QString offer = QStringLiteral("Nothing was printed. %1\n\n"
+                                     "You can save the document as a PDF file instead, and print it later.");
+
+bool write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 QString output(const QString& program, const QStringList& arguments)
 {
@@ -133,6 +144,44 @@ private slots:
                     && missingFrom(saved, {"Till Calculator - Report", "118.40", "END OF REPORT"}).isEmpty()));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  QStringList({"full.pdf", "saved.pdf"}).mid(0, diskFull ? 1 : 2)); // nothing half-written
+    }
+
+    void pdfSaved_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("images");
+        QTest::newRow("report") << "cmdPrintReport" << 0;
+        QTest::newRow("screenshot") << "cmdPrintScreen" << 1;
+    }
+
+    // With no print service running the user is told so and offered a PDF;
+    // saved over an older file, it is whole, and the words say where it is.
+    void pdfSaved()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, images);
+        if (!noPrintService)
+            QSKIP("needs no print service, as tests/CMakeLists.txt runs it");
+        auto till = shown<TillWindow>();
+        act(till.get(), workedExample);
+        PrintRecord record;
+        till->setPrinterSource(RecordingPrinter::into(record));
+        act(till.get(), {command});
+        till->setPrinterSource(&PagePrinter::systemPrinter);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath("till.pdf");
+        QVERIFY(write(path, "yesterday's"));
+        QList<SeenBox> seen;
+        answerBoxes({"Save as PDF…", path, "&Yes", "OK"}, &seen); // yes, replace it
+        act(till.get(), {command});
+        QCOMPARE(seen.size(), 4);
+        QCOMPARE(seen[0].text, offer.arg("The printing service of this computer is not running."));
+        QCOMPARE(seen[0].defaultButton, "Save as PDF…");
+        QCOMPARE(seen[3].text, "The document was saved as \u201c" + path + "\u201d.");
+        QCOMPARE(missingFrom(path, printed(record)), QString());
+        QCOMPARE(output("pdfimages", {"-list", path}).count(QStringLiteral("image")), images);
+        QVERIFY(output("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"till.pdf"});
     }
 };
 
