@@ -68,28 +68,38 @@ QString missingFrom(const QString& pdf, const QStringList& lines)
 class TestTillPrinting : public QObject {
     Q_OBJECT
 private slots:
+    void printServerJobs_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("images");
+        QTest::addColumn<QString>("fonts"); // the weight in the font names
+        QTest::newRow("report") << "cmdPrintReport" << 0 << "Bold";
+        QTest::newRow("screenshot") << "cmdPrintScreen" << 1 << "";
+    }
+
     // Through a print server of the test's own (with-cupsd.sh) each press is one
-    // job: the report as the window's own lines, in bold; the picture on one page.
+    // job of one page: the report as the window's own lines, in bold; or the picture.
     void printServerJobs()
     {
+        QFETCH(QString, command);
+        QFETCH(int, images);
+        QFETCH(QString, fonts);
         if (queue.isEmpty())
             QSKIP("needs the print server of with-cupsd.sh");
         auto till = shown<TillWindow>();
         act(till.get(), workedExample);
         PrintRecord record;
         till->setPrinterSource(RecordingPrinter::into(record));
-        act(till.get(), {"cmdPrintReport"});
+        act(till.get(), {command});
         till->setPrinterSource(&PagePrinter::systemPrinter);
         const int jobs = completedJobs();
-        act(till.get(), {"cmdPrintReport"});
+        act(till.get(), {command});
         const QString job = qEnvironmentVariable("TILLORA_TEST_JOB_FILE");
         QCOMPARE(completedJobs(), jobs + 1);
         QCOMPARE(missingFrom(job, printed(record)), QString());
-        QVERIFY(output("pdffonts", {job}).contains("Bold"));
-        act(till.get(), {"cmdPrintScreen"});
-        QCOMPARE(completedJobs(), jobs + 2);
+        QVERIFY(output("pdffonts", {job}).contains(fonts));
         QVERIFY(output("pdfinfo", {job}).contains(QRegularExpression("Pages:\\s+1\\n")));
-        QCOMPARE(output("pdfimages", {"-list", job}).count(QStringLiteral("image")), 1);
+        QCOMPARE(output("pdfimages", {"-list", job}).count(QStringLiteral("image")), images);
     }
 
     void printServerRefuses_data()
