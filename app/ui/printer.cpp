@@ -4,6 +4,7 @@
 #include "app/core/runtimeerror.h"
 #include "app/ui/printqueue.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
@@ -15,7 +16,10 @@
 #include <QSaveFile>
 #include <QWidget>
 
+#include <cerrno>
 #include <cmath>
+
+#include <unistd.h>
 
 namespace tillora {
 
@@ -50,33 +54,64 @@ private:
     QPrinter m_printer;
 };
 
+RuntimeError notSaved(const QString& path, const QString& reason)
+{
+    return printerError(Printing::tr("The PDF file \u201c%1\u201d could not be saved: %2.")
+                            .arg(QDir::toNativeSeparators(path), reason));
+}
+
+// Puts the bytes under the name whole, or raises and leaves what was there.
+// QSaveFile alone is not enough: the last of its buffered writes goes out at
+// commit, which does not look at the outcome, so on a full disk an empty or
+// cut file would take the name and pass for saved. Unbuffered, every write
+// is counted here, and the data is on the disk before it takes the name.
+void saveWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw notSaved(path, file.errorString());
+    for (qint64 done = 0; done < bytes.size();) {
+        // A short write does not say why; the next one, failing, does.
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            throw notSaved(path, file.errorString());
+        done += written;
+    }
+    // Some file systems find out that they are full or broken only now; a
+    // special file that cannot be synchronised (EINVAL) has nothing to lose.
+    if (::fsync(file.handle()) != 0 && errno != EINVAL)
+        throw notSaved(path, qt_error_string(errno));
+    if (!file.commit())
+        throw notSaved(path, file.errorString());
+    QFile saved(path);
+    if (!saved.open(QIODevice::ReadOnly) || saved.readAll() != bytes) {
+        saved.close();
+        QFile::remove(path); // half a document is worth less than none
+        throw notSaved(path, Printing::tr("The file on the disk does not hold the whole document"));
+    }
+}
+
+// The document is made in memory and goes to the disk only when it is whole.
 class PdfFileTarget : public PageTarget {
 public:
     explicit PdfFileTarget(const QString& path)
-        : m_file(path)
+        : m_path(path)
+        , m_buffer(&m_document)
     {
-        if (!m_file.open(QIODevice::WriteOnly))
-            throw failed();
-        m_writer = std::make_unique<QPdfWriter>(&m_file);
+        m_buffer.open(QIODevice::WriteOnly);
+        m_writer = std::make_unique<QPdfWriter>(&m_buffer);
     }
     QPagedPaintDevice& device() override { return *m_writer; }
-    // QSaveFile renames its finished work over the name only now, and
-    // refuses when any write went wrong, a full disk included.
     void deliver() override
     {
         m_writer.reset();
-        if (!m_file.commit())
-            throw failed();
+        saveWhole(m_path, m_document);
     }
 
 private:
-    RuntimeError failed() const
-    {
-        return printerError(Printing::tr("The PDF file \u201c%1\u201d could not be saved: %2.")
-                                .arg(QDir::toNativeSeparators(m_file.fileName()), m_file.errorString()));
-    }
-
-    QSaveFile m_file;
+    QString m_path;
+    QByteArray m_document;
+    QBuffer m_buffer;
     std::unique_ptr<QPdfWriter> m_writer;
 };
 

@@ -131,11 +131,11 @@ void answerBoxes(const QStringList& answers, QList<SeenBox>* seen)
         const QString& answer = answers.front();
         const QList<QAbstractButton*> buttons = box->findChildren<QAbstractButton*>();
         const auto button = std::find_if(buttons.begin(), buttons.end(), [&](auto* b) { return b->text() == answer; });
-        if (auto* files = qobject_cast<QFileDialog*>(box)) {
-            files->selectFile(answer);
-            QMetaObject::invokeMethod(files, "accept");
-        } else if (answer == u"Close") { // without an answer, as when its loop is stopped
+        if (answer == u"Close") { // without an answer, as when its loop is stopped
             qobject_cast<QDialog*>(box)->reject();
+        } else if (auto* files = qobject_cast<QFileDialog*>(box)) { // the name typed in whole, as a user may
+            child<QLineEdit>(files, QStringLiteral("fileNameEdit"))->setText(answer);
+            QMetaObject::invokeMethod(files, "accept");
         } else if (answer == u"Esc" || answer == u"Enter") {
             QTest::keyClick(box, answer == u"Esc" ? Qt::Key_Escape : Qt::Key_Return);
         } else if (button != buttons.end()) {

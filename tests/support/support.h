@@ -60,8 +60,9 @@ struct SeenBox {
 };
 
 // Answers the next modal windows in turn: a message box by pressing the
-// button with the text given, the key "Esc" or "Enter", or "Close" with no
-// answer; a file dialog by choosing the path given. Records what each showed.
+// button with the text given, or the key "Esc" or "Enter"; a file dialog by
+// typing the path given as its file name; either by "Close" with no answer.
+// Records what each showed.
 void answerBoxes(const QStringList& answers, QList<SeenBox>* seen = nullptr);
 
 } // namespace tillora::test

@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -19,6 +20,9 @@ namespace {
 const QString queue = qEnvironmentVariable("TILLORA_TEST_QUEUE");
 // Set where no print service answers (tests/CMakeLists.txt).
 const bool noPrintService = qEnvironmentVariableIsSet("TILLORA_TEST_NO_PRINT_SERVICE");
+// Set by with-small-disks.sh.
+const QString smallDisk = qEnvironmentVariable("TILLORA_TEST_SMALL_DISK");
+const QString readOnlyDisk = qEnvironmentVariable("TILLORA_TEST_READ_ONLY");
 
 const QString offer = QStringLiteral("Nothing was printed. %1\n\n"
                                      "You can save the document as a PDF file instead, and print it later.");
@@ -63,11 +67,33 @@ QString missingFrom(const QString& pdf, const QStringList& lines)
     return {};
 }
 
+// Empties the small disk, puts the bytes there under the name when there are
+// any, and fills it with one more file, all but `room` bytes (whole pages).
+bool fillSmallDisk(const QString& name, const QByteArray& bytes, qint64 room)
+{
+    if (smallDisk.isEmpty()) // never the current folder
+        return false;
+    const QDir disk(smallDisk);
+    for (const QString& file : disk.entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(disk.filePath(file));
+    QFile filler(disk.filePath("filler"));
+    if (!(bytes.isEmpty() || write(name, bytes)) || !filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray page(4096, 'x');
+    while (filler.write(page) == page.size()) { }
+    return filler.resize(filler.size() - room) && QStorageInfo(smallDisk).bytesAvailable() == room;
+}
+
 } // namespace
 
 class TestTillPrinting : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the file size limit fails, as on a full disk
+    }
+
     void printServerJobs_data()
     {
         QTest::addColumn<QString>("command");
@@ -104,56 +130,93 @@ private slots:
 
     void printServerRefuses_data()
     {
-        QTest::addColumn<QStringList>("queueOff"); // the commands that turn the queue away, and back; the words for it
-        QTest::newRow("stopped") << QStringList{"cupsdisable", "cupsenable", "is stopped"};
-        QTest::newRow("refusing, disk full") << QStringList{"cupsreject", "cupsaccept", "is not accepting documents"};
+        QTest::addColumn<QStringList>("commands"); // that turn the queue away, and take it back
+        QTest::addColumn<QString>("reason");
+        const QString stopped = QStringLiteral("is stopped, so the document would only wait in its queue.");
+        QTest::newRow("stopped") << QStringList{"cupsdisable", "cupsenable"} << stopped;
+        QTest::newRow("refusing") << QStringList{"cupsreject", "cupsaccept"} << QString("is not accepting documents.");
     }
 
-    // Offered a PDF, the user picks a missing folder, then one with room: saved,
-    // and said so. With the disk full, the file to be replaced stays as it was.
+    // A queue that would not print says so and offers a PDF instead of passing
+    // for printed; nothing is left waiting in it.
     void printServerRefuses()
     {
-        QFETCH(QStringList, queueOff);
+        QFETCH(QStringList, commands);
+        QFETCH(QString, reason);
         if (queue.isEmpty())
             QSKIP("needs the print server of with-cupsd.sh");
         auto till = shown<TillWindow>();
         act(till.get(), workedExample);
         const int jobs = completedJobs();
-        const QTemporaryDir dir;
-        const bool diskFull = queueOff[0] == u"cupsreject";
-        const QString full = dir.filePath("full.pdf"), saved = dir.filePath("saved.pdf");
-        QFile old(full);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("kept") == 4);
-        old.close();
+        QList<SeenBox> seen;
+        answerBoxes({"Cancel"}, &seen);
+        QProcess::execute(commands[0], {queue});
+        act(till.get(), {"cmdPrintReport"});
+        QProcess::execute(commands[1], {queue});
+        QCOMPARE(completedJobs(), jobs);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].text, offer.arg("The printer \u201c" + queue + "\u201d " + reason));
+        QCOMPARE(seen[0].defaultButton, "Save as PDF…");
+    }
+
+    void pdfSaveFails_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<qint64>("room");       // what is left free on the small disk
+        QTest::addColumn<rlim_t>("sizeLimit");  // the largest file the program may write
+        QTest::addColumn<QByteArray>("before"); // the file under the name, if any
+        QTest::addColumn<QString>("reason");
+        const QStringList report{"cmdPrintReport"}, picture{"cmdPrintScreen"}; // with nothing typed, under 16 KiB
+        const QByteArray old = "%PDF-1.4 yesterday's report", none;
+        const QString full = QStringLiteral("No space left on device"), missing = smallDisk + "/no/such/folder";
+        const rlim_t any = RLIM_INFINITY;
+        QTest::newRow("no space at all") << report << smallDisk << 0LL << any << none << full;
+        QTest::newRow("no space, over a file") << report << smallDisk << 0LL << any << old << full;
+        QTest::newRow("no space for the picture") << picture << smallDisk << 0LL << any << none << full;
+        QTest::newRow("space running out") << report << smallDisk << 8192LL << any << old << full;
+        QTest::newRow("too large") << report << smallDisk << 32768LL << rlim_t(8192) << old << "File too large";
+        QTest::newRow("no such folder") << report << missing << 32768LL << any << none << "No such file or directory";
+        QTest::newRow("read-only place") << report << readOnlyDisk << 32768LL << any << none << "Read-only file system";
+    }
+
+    // A save that fails names the file and the reason and offers another place;
+    // it leaves no file under the name, not even an empty one, and a file that
+    // was there stays byte for byte.
+    void pdfSaveFails()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, folder);
+        QFETCH(qint64, room);
+        QFETCH(rlim_t, sizeLimit);
+        QFETCH(QByteArray, before);
+        QFETCH(QString, reason);
+        if (!noPrintService || smallDisk.isEmpty())
+            QSKIP("needs no print service, and the small disks of with-small-disks.sh");
+        const QString path = folder + "/till.pdf";
+        QVERIFY(fillSmallDisk(path, before, room));
+        const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        auto till = shown<TillWindow>();
+        const QStringList answers = QStringList{"Save as PDF…", path}
+                                  + QStringList(before.isEmpty() ? 0 : 1, "&Yes") // replace it
+                                  + QStringList{"Choose Another Place…", "Close"};
+        QList<SeenBox> seen;
+        answerBoxes(answers, &seen);
         rlimit usual{};
         getrlimit(RLIMIT_FSIZE, &usual);
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails, as on a full disk
-        const rlimit eightKiB{8192, usual.rlim_max};
-        setrlimit(RLIMIT_FSIZE, diskFull ? &eightKiB : &usual);
-        QList<SeenBox> seen;
-        answerBoxes(diskFull ? QStringList{"Save as PDF…", full, "&Yes", "Cancel"}
-                             : QStringList{"Save as PDF…", dir.filePath("no/such/folder.pdf"), "Choose Another Place…",
-                                           saved, "OK"},
-                    &seen);
-        QProcess::execute(queueOff[0], {queue});
-        act(till.get(), {"cmdPrintReport"});
-        QProcess::execute(queueOff[1], {queue});
+        const rlimit limited{std::min(sizeLimit, usual.rlim_max), usual.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+        act(till.get(), steps);
         setrlimit(RLIMIT_FSIZE, &usual);
-
-        QCOMPARE(completedJobs(), jobs);         // nothing printed, nothing left waiting
-        QCOMPARE(seen.size(), diskFull ? 4 : 5); // the file dialogs among them
-        QVERIFY2(seen[0].text.startsWith("Nothing was printed.") && seen[0].text.contains(queueOff[2]),
-                 qPrintable(seen[0].text));
-        QVERIFY2(seen[diskFull ? 3 : 2].text.endsWith(
-                     diskFull ? "full.pdf\u201d could not be saved: File too large."
-                              : "folder.pdf\u201d could not be saved: No such file or directory."),
-                 qPrintable(seen[diskFull ? 3 : 2].text));
-        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "kept");
-        QVERIFY(diskFull
-                || (seen.back().text == "The document was saved as \u201c" + saved + "\u201d."
-                    && missingFrom(saved, {"Till Calculator - Report", "118.40", "END OF REPORT"}).isEmpty()));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-                 QStringList({"full.pdf", "saved.pdf"}).mid(0, diskFull ? 1 : 2)); // nothing half-written
+        QCOMPARE(seen.size(), answers.size());
+        QCOMPARE(seen[0].text, offer.arg("The printing service of this computer is not running."));
+        const SeenBox& failure = seen[seen.size() - 2];
+        QCOMPARE(failure.text, "The PDF file \u201c" + path + "\u201d could not be saved: " + reason + ".");
+        QCOMPARE(failure.defaultButton, "Choose Another Place…");
+        QCOMPARE(seen.back().title, "Save as PDF"); // the other place
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), files);
+        QFile kept(path);
+        QCOMPARE(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), before);
     }
 
     void pdfSaved_data()
@@ -164,8 +227,9 @@ private slots:
         QTest::newRow("screenshot") << "cmdPrintScreen" << 1;
     }
 
-    // With no print service running the user is told so and offered a PDF;
-    // saved over an older file, it is whole, and the words say where it is.
+    // With no print service running the user is told so and offered a PDF.
+    // Saved in another place after a failure, over an older file, it is
+    // whole, and the words say where it is.
     void pdfSaved()
     {
         QFETCH(QString, command);
@@ -182,12 +246,13 @@ private slots:
         const QString path = dir.filePath("till.pdf");
         QVERIFY(write(path, "yesterday's"));
         QList<SeenBox> seen;
-        answerBoxes({"Save as PDF…", path, "&Yes", "OK"}, &seen); // yes, replace it
+        answerBoxes({"Save as PDF…", dir.filePath("missing/till.pdf"), "Choose Another Place…", path, "&Yes", "OK"},
+                    &seen); // yes, replace it
         act(till.get(), {command});
-        QCOMPARE(seen.size(), 4);
+        QCOMPARE(seen.size(), 6);
         QCOMPARE(seen[0].text, offer.arg("The printing service of this computer is not running."));
         QCOMPARE(seen[0].defaultButton, "Save as PDF…");
-        QCOMPARE(seen[3].text, "The document was saved as \u201c" + path + "\u201d.");
+        QCOMPARE(seen[5].text, "The document was saved as \u201c" + path + "\u201d.");
         QCOMPARE(missingFrom(path, printed(record)), QString());
         QCOMPARE(output("pdfimages", {"-list", path}).count(QStringLiteral("image")), images);
         QVERIFY(output("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
