@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPixmap>
@@ -205,25 +206,116 @@ double PagePrinter::nextStop(double x, double stepPoints) const
     return (std::floor(x / step) + 1) * step;
 }
 
+double PagePrinter::printableWidth() const
+{
+    return m_target->device().pageLayout().paintRectPixels(int(resolution())).width();
+}
+
+QFont PagePrinter::inPoints(double size) const
+{
+    QFont font = m_font;
+    font.setPointSizeF(size);
+    return font;
+}
+
+double PagePrinter::width(const QList<Run>& runs, const QFont& font) const
+{
+    const QFontMetricsF metrics(font, &m_target->device());
+    double x = 0;
+    for (const Run& run : runs) {
+        for (double step : run.stepsBefore)
+            x = nextStop(x, step);
+        x += metrics.horizontalAdvance(run.text);
+    }
+    return x;
+}
+
+// The largest size, down to the smallest, at which the runs fit the page.
+std::optional<QFont> PagePrinter::fittingFont(const QList<Run>& runs) const
+{
+    for (double size = m_font.pointSizeF(); size >= smallestPoints; size -= shrinkStepPoints) {
+        if (width(runs, inPoints(size)) <= printableWidth())
+            return inPoints(size);
+    }
+    return std::nullopt;
+}
+
+void PagePrinter::drawLine(const QList<Run>& runs, const QFont& font, Qt::Alignment alignment)
+{
+    const QFontMetricsF metrics(font, &m_target->device());
+    ensureRoom(metrics.lineSpacing());
+    m_painter->setFont(font);
+    double x = alignment == Qt::AlignRight ? printableWidth() - width(runs, font) : 0;
+    for (const Run& run : runs) {
+        for (double step : run.stepsBefore)
+            x = nextStop(x, step);
+        m_painter->drawText(QPointF(x, m_y + metrics.ascent()), run.text);
+        x += metrics.horizontalAdvance(run.text);
+    }
+    m_painter->setFont(m_font);
+    m_y += metrics.lineSpacing();
+    m_pageHasContent = true;
+}
+
+// A line too wide even at the smallest size leaves its figure, the text after
+// its last tab stop or print zone, to lines of its own at the right edge, where
+// the eye finds figures; text with nothing before it is broken where it must.
+void PagePrinter::printRuns(const QList<Run>& runs, Qt::Alignment alignment)
+{
+    if (const auto font = fittingFont(runs))
+        return drawLine(runs, *font, alignment);
+    if (runs.size() == 1)
+        return printBroken(runs.front().text, alignment);
+    printRuns(runs.first(runs.size() - 1), Qt::AlignLeft);
+    printRuns({{{}, runs.back().text}}, Qt::AlignRight);
+}
+
+// At the smallest size, as much on each line as fits; a figure is broken after
+// a thousands separator, other text after a space, where there is one.
+void PagePrinter::printBroken(const QString& text, Qt::Alignment alignment)
+{
+    const QFont font = inPoints(smallestPoints);
+    const QFontMetricsF metrics(font, &m_target->device());
+    const QString separator = QLocale().groupSeparator();
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        qsizetype fits = 1; // a line holds a character at least, so that the text comes to an end
+        while (fits < rest.size() && metrics.horizontalAdvance(rest.left(fits + 1)) <= printableWidth())
+            ++fits;
+        qsizetype end = fits;
+        if (fits < rest.size()) {
+            const QString head = rest.left(fits);
+            const qsizetype grouped = separator.isEmpty() ? -1 : head.lastIndexOf(separator);
+            const qsizetype spaced = head.lastIndexOf(u' ');
+            end = grouped >= 0 ? grouped + separator.size() : spaced >= 0 ? spaced + 1 : fits;
+        }
+        drawLine({{{}, rest.left(end)}}, font, alignment);
+        rest = rest.mid(end);
+    }
+}
+
 void PagePrinter::printLine(const QList<PrintItem>& items)
 {
     begin();
-    const QFontMetricsF metrics(m_font, &m_target->device());
-    ensureRoom(metrics.lineSpacing());
-    double x = 0;
+    QList<Run> runs(1);
+    const auto moveOn = [&runs](double step) {
+        if (!runs.back().text.isEmpty())
+            runs.emplace_back();
+        runs.back().stepsBefore.append(step);
+    };
     for (const PrintItem& item : items) {
         const QStringList pieces = item.text.split(u'\t');
         for (qsizetype i = 0; i < pieces.size(); ++i) {
             if (i > 0)
-                x = nextStop(x, tabStopPoints);
-            m_painter->drawText(QPointF(x, m_y + metrics.ascent()), pieces[i]);
-            x += metrics.horizontalAdvance(pieces[i]);
+                moveOn(tabStopPoints);
+            runs.back().text += pieces[i];
         }
         if (item.then == PrintItem::Then::NextZone)
-            x = nextStop(x, zonePoints);
+            moveOn(zonePoints);
     }
-    m_y += metrics.lineSpacing();
-    m_pageHasContent = true;
+    if (runs.size() > 1 && runs.back().text.isEmpty()) // steps to nothing
+        runs.removeLast();
+    printRuns(runs, Qt::AlignLeft);
 }
 
 void PagePrinter::printPicture(QWidget& window)

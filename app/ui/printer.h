@@ -49,7 +49,9 @@ public:
     virtual void abandon() { }
 };
 
-// Paints the document on a page device.
+// Paints the document on a page device, every line within the printable
+// width, whatever the paper: a line too wide is printed smaller, and past
+// the smallest size its figure goes on lines of its own, whole.
 class PagePrinter : public Printer {
 public:
     // The system's default printer. Raises Kind::Printer when the printing
@@ -74,12 +76,29 @@ public:
     // whatever the fixed number of tabs after each caption.
     static constexpr double tabStopPoints = 35.0;
     static constexpr double zonePoints = 72.0;
+    // A line too wide for the page is printed smaller, in steps down to this
+    // size; past it, its figure goes on lines of its own.
+    static constexpr double smallestPoints = 7.0;
+    static constexpr double shrinkStepPoints = 0.5;
 
 private:
+    // Text that starts where the tab stops and print zones before it lead.
+    struct Run {
+        QList<double> stepsBefore; // in points
+        QString text;
+    };
+
     void begin();
     void ensureRoom(double height);
     double nextStop(double x, double stepPoints) const;
     double resolution() const;
+    double printableWidth() const;
+    QFont inPoints(double size) const;
+    double width(const QList<Run>& runs, const QFont& font) const;
+    std::optional<QFont> fittingFont(const QList<Run>& runs) const;
+    void printRuns(const QList<Run>& runs, Qt::Alignment alignment);
+    void printBroken(const QString& text, Qt::Alignment alignment);
+    void drawLine(const QList<Run>& runs, const QFont& font, Qt::Alignment alignment);
 
     std::unique_ptr<PageTarget> m_target;
     std::unique_ptr<QPainter> m_painter;

@@ -4,6 +4,8 @@
 #include "support/support.h"
 #include "till/tillwindow.h"
 
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStorageInfo>
@@ -65,6 +67,40 @@ QString missingFrom(const QString& pdf, const QStringList& lines)
         }
     }
     return {};
+}
+
+struct Word {
+    QRectF box; // in points from the page's top left corner
+    QString text;
+};
+
+// The words of a PDF (pdftotext -bbox) line by line: each page from its top,
+// each line from its left.
+QList<QList<Word>> wordLines(const QString& pdf)
+{
+    static const QRegularExpression tag(
+        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    QList<QList<Word>> pages, lines;
+    for (const QRegularExpressionMatch& m : tag.globalMatch(output("pdftotext", {"-bbox", pdf, "-"}))) {
+        if (m.captured(0) == u"<page ") {
+            pages.emplace_back();
+            continue;
+        }
+        const auto at = [&](int n) { return m.captured(n).toDouble(); };
+        pages.back().append({QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4))), m.captured(5)});
+    }
+    for (QList<Word>& page : pages) {
+        std::sort(page.begin(), page.end(), [](const Word& a, const Word& b) {
+            return std::pair(qRound(a.box.top() * 10), a.box.left())
+                 < std::pair(qRound(b.box.top() * 10), b.box.left());
+        });
+        for (qsizetype i = 0; i < page.size(); ++i) {
+            if (i == 0 || qRound(page[i].box.top() * 10) != qRound(page[i - 1].box.top() * 10))
+                lines.emplace_back();
+            lines.back().append(page[i]);
+        }
+    }
+    return lines;
 }
 
 // Empties the small disk, puts the bytes there under the name when there are
@@ -157,6 +193,64 @@ private slots:
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].text, offer.arg("The printer \u201c" + queue + "\u201d " + reason));
         QCOMPARE(seen[0].defaultButton, "Save as PDF…");
+    }
+
+    void longFigures_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("ownLines"); // lines that hold only a piece of a figure
+        QTest::newRow("smaller") << QStringList{"txtFloat=0", "txtChequeAmt_0=1e70"} << 0;
+        QTest::newRow("on a line of its own") << QStringList{"txtFloat=0", "txtChequeAmt_0=1e100"} << 3;
+        QTest::newRow("over three lines") << QStringList{"txtFloat=0", "txtChequeAmt_0=1e308"} << 9;
+        QStringList everyCount{"txtFloat=0", "txtChequeAmt_0=1e308"}; // 19 figures of 3 lines each
+        for (int row = 0; row < 12; ++row)
+            everyCount << QStringLiteral("txtTill_%1=1e300").arg(row);
+        QTest::newRow("over two pages") << everyCount << 57;
+    }
+
+    // Figures too wide for the page, as the cheque totals are, print whole and
+    // inside the printable area: smaller, down to 7 points; then each on lines
+    // of their own, right-aligned and broken after a thousands separator.
+    void longFigures()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, ownLines);
+        if (queue.isEmpty())
+            QSKIP("needs the print server of with-cupsd.sh");
+        auto till = shown<TillWindow>();
+        act(till.get(), steps);
+        PrintRecord record;
+        till->setPrinterSource(RecordingPrinter::into(record));
+        act(till.get(), {"cmdPrintReport"});
+        till->setPrinterSource(&PagePrinter::systemPrinter);
+        const int jobs = completedJobs();
+        act(till.get(), {"cmdPrintReport"});
+        QCOMPARE(completedJobs(), jobs + 1);
+        const QList<QList<Word>> lines = wordLines(qEnvironmentVariable("TILLORA_TEST_JOB_FILE"));
+        const QRectF printable = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout().paintRectPoints();
+        const QRegularExpression piece(QStringLiteral("^[0-9,.]+$"));
+        QString text;
+        double lowest = 1000, highest = 0;
+        int alone = 0;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            for (const Word& word : lines[i]) {
+                text += word.text;
+                lowest = std::min(lowest, word.box.height());
+                highest = std::max(highest, word.box.height());
+                QVERIFY2(printable.adjusted(-0.1, -0.1, 0.1, 0.1).contains(word.box), qPrintable(word.text));
+            }
+            const Word& first = lines[i].front();
+            if (lines[i].size() > 1 || !piece.match(first.text).hasMatch() || first.box.left() < printable.left() + 1)
+                continue;
+            ++alone;
+            QVERIFY2(qAbs(first.box.right() - printable.right()) < 0.1, qPrintable(first.text));
+            const bool continued
+                = i + 1 < lines.size() && lines[i + 1].size() == 1 && piece.match(lines[i + 1].front().text).hasMatch();
+            QVERIFY2(!continued || first.text.endsWith(u','), qPrintable(first.text));
+        }
+        QCOMPARE(text, printed(record).join(QString()).remove(QRegularExpression("[*»\\s]")));
+        QCOMPARE(alone, ownLines);
+        QVERIFY(lowest / highest > 0.69); // 7 points at the least, beside 10
     }
 
     void pdfSaveFails_data()
