@@ -54,21 +54,6 @@ int completedJobs()
     return int(output("lpstat", {"-W", "completed", "-o", queue}).count(u'\n'));
 }
 
-// The first piece of the lines that the PDF does not hold, in order.
-QString missingFrom(const QString& pdf, const QStringList& lines)
-{
-    const QString text = output("pdftotext", {"-layout", pdf, "-"});
-    qsizetype at = 0;
-    for (const QString& line : lines) {
-        for (const QString& piece :
-             QString(line).remove(u'*').split(QRegularExpression("[\t»]+"), Qt::SkipEmptyParts)) {
-            if ((at = text.indexOf(piece, at)) < 0)
-                return piece;
-        }
-    }
-    return {};
-}
-
 struct Word {
     QRectF box; // in points from the page's top left corner
     QString text;
@@ -101,6 +86,23 @@ QList<QList<Word>> wordLines(const QString& pdf)
         }
     }
     return lines;
+}
+
+// Every character the PDF shows but blanks, in reading order.
+QString textOf(const QString& pdf)
+{
+    QString text;
+    for (const QList<Word>& line : wordLines(pdf)) {
+        for (const Word& word : line)
+            text += word.text;
+    }
+    return text;
+}
+
+// Every character the lines print but blanks, in order.
+QString textOf(const PrintRecord& record)
+{
+    return printed(record).join(QString()).remove(QRegularExpression("[*»\\s]"));
 }
 
 // Empties the small disk, puts the bytes there under the name when there are
@@ -158,7 +160,7 @@ private slots:
         act(till.get(), {command});
         const QString job = qEnvironmentVariable("TILLORA_TEST_JOB_FILE");
         QCOMPARE(completedJobs(), jobs + 1);
-        QCOMPARE(missingFrom(job, printed(record)), QString());
+        QCOMPARE(textOf(job), textOf(record));
         QVERIFY(output("pdffonts", {job}).contains(fonts));
         QVERIFY(output("pdfinfo", {job}).contains(QRegularExpression("Pages:\\s+1\\n")));
         QCOMPARE(output("pdfimages", {"-list", job}).count(QStringLiteral("image")), images);
@@ -226,15 +228,14 @@ private slots:
         const int jobs = completedJobs();
         act(till.get(), {"cmdPrintReport"});
         QCOMPARE(completedJobs(), jobs + 1);
-        const QList<QList<Word>> lines = wordLines(qEnvironmentVariable("TILLORA_TEST_JOB_FILE"));
+        const QString job = qEnvironmentVariable("TILLORA_TEST_JOB_FILE");
+        const QList<QList<Word>> lines = wordLines(job);
         const QRectF printable = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout().paintRectPoints();
         const QRegularExpression piece(QStringLiteral("^[0-9,.]+$"));
-        QString text;
         double lowest = 1000, highest = 0;
         int alone = 0;
         for (qsizetype i = 0; i < lines.size(); ++i) {
             for (const Word& word : lines[i]) {
-                text += word.text;
                 lowest = std::min(lowest, word.box.height());
                 highest = std::max(highest, word.box.height());
                 QVERIFY2(printable.adjusted(-0.1, -0.1, 0.1, 0.1).contains(word.box), qPrintable(word.text));
@@ -248,7 +249,7 @@ private slots:
                 = i + 1 < lines.size() && lines[i + 1].size() == 1 && piece.match(lines[i + 1].front().text).hasMatch();
             QVERIFY2(!continued || first.text.endsWith(u','), qPrintable(first.text));
         }
-        QCOMPARE(text, printed(record).join(QString()).remove(QRegularExpression("[*»\\s]")));
+        QCOMPARE(textOf(job), textOf(record));
         QCOMPARE(alone, ownLines);
         QVERIFY(lowest / highest > 0.69); // 7 points at the least, beside 10
     }
@@ -347,7 +348,7 @@ private slots:
         QCOMPARE(seen[0].text, offer.arg("The printing service of this computer is not running."));
         QCOMPARE(seen[0].defaultButton, "Save as PDF…");
         QCOMPARE(seen[5].text, "The document was saved as \u201c" + path + "\u201d.");
-        QCOMPARE(missingFrom(path, printed(record)), QString());
+        QCOMPARE(textOf(path), textOf(record));
         QCOMPARE(output("pdfimages", {"-list", path}).count(QStringLiteral("image")), images);
         QVERIFY(output("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"till.pdf"});
