@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -53,59 +54,17 @@ void PictureBox::paintEvent(QPaintEvent* event)
     painter.drawRect(rect().adjusted(1, 1, -1, -1));
 }
 
-namespace {
-
-// Qt names a list on Linux by the item chosen, leaving its purpose to the
-// label relation, which not every screen reader follows.
-class PickListAccessible : public QAccessibleWidget {
-public:
-    explicit PickListAccessible(QComboBox* list)
-        : QAccessibleWidget(list, QAccessible::ComboBox)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(t);
-    }
-    int childCount() const override { return 1; }
-    QAccessibleInterface* child(int index) const override
-    {
-        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        return child && child->object() == list()->view() ? 0 : -1;
-    }
-    QStringList actionNames() const override
-    {
-        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& action) override
-    {
-        if (action == showMenuAction())
-            list()->showPopup();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-
-private:
-    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
-};
-
-QAccessibleInterface* pickListAccessible(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(PickList::staticMetaObject.className()))
-        return new PickListAccessible(static_cast<QComboBox*>(object));
-    return nullptr;
-}
-
-} // namespace
-
 PickList::PickList(QWidget* parent)
     : QComboBox(parent)
 {
-    [[maybe_unused]] static const bool installed = (QAccessible::installFactory(pickListAccessible), true);
+    // Qt selects the chosen item in the list only when the list opens. A
+    // screen reader reads the choice from the selection, so it follows the
+    // choice however it is made: keys on the closed list, a typed first
+    // digit or a click in the open list.
+    connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        view()->selectionModel()->select(model()->index(index, modelColumn(), rootModelIndex()),
+                                         QItemSelectionModel::ClearAndSelect);
+    });
 }
 
 void CommandButton::keyPressEvent(QKeyEvent* event)

@@ -33,8 +33,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A pick-only list that a screen reader announces by its accessible name,
-// as any other control, and not by the item chosen (Qt's own way on Linux).
+// A pick-only list. A screen reader hears it as the desktop's own lists: by
+// its label, tied to it as buddy, and the item chosen, which is its name on
+// Linux and the one item selected in its list, however it was chosen.
 class PickList : public QComboBox {
     Q_OBJECT
 public:
