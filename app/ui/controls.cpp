@@ -145,11 +145,95 @@ QString cutFigure(const QString& figure, const QFontMetrics& metrics, int width)
     return shown(kept);
 }
 
+// Qt's own line edit tells screen readers that a read-only box is editable
+// as well as read only, and reads its tooltip out when it has no
+// description. A result box is only read: its figure is its text, whole
+// even when cut short on screen, and read once.
+class ResultBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ResultBoxAccessible(ResultBox* box)
+        : QAccessibleWidget(box, QAccessible::EditableText)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.selectableText = true;
+        return state;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        switch (t) {
+        case QAccessible::Value: return box()->text();
+        case QAccessible::Description: return box()->accessibleDescription();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+
+    // The text interface, as a reader reads, selects and copies a figure.
+    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+    int characterCount() const override { return int(box()->text().size()); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void selection(int, int* start, int* end) const override
+    {
+        *start = box()->selectionStart();
+        *end = *start + int(box()->selectedText().size());
+    }
+    void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { box()->deselect(); }
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0; // one font and colour throughout
+        *end = characterCount();
+        return {};
+    }
+    // Where a character stands on screen, as the box draws a figure laid out
+    // left to right; past a cut, beyond the box.
+    QRect characterRect(int offset) const override
+    {
+        const QFontMetrics metrics = box()->fontMetrics();
+        const QString figure = box()->text();
+        const QRect room = box()->textRoom();
+        const QSize drawn(std::min(metrics.horizontalAdvance(figure), room.width()), room.height());
+        const QRect line = QStyle::alignedRect(box()->layoutDirection(), box()->alignment(), drawn, room);
+        const QRect character(line.left() + metrics.horizontalAdvance(figure.left(offset)), line.top(),
+                              metrics.horizontalAdvance(figure.mid(offset, 1)), line.height());
+        return {box()->mapToGlobal(character.topLeft()), character.size()};
+    }
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+    }
+    // The box always shows its figure from the start: there is nothing to scroll.
+    void scrollToSubstring(int, int) override { }
+
+private:
+    ResultBox* box() const { return static_cast<ResultBox*>(widget()); }
+};
+
+QAccessibleInterface* resultBoxAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(ResultBox::staticMetaObject.className()))
+        return new ResultBoxAccessible(static_cast<ResultBox*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 ResultBox::ResultBox(QWidget* parent)
     : EntryBox(parent)
 {
+    [[maybe_unused]] static const bool installed = (QAccessible::installFactory(resultBoxAccessible), true);
     setReadOnly(true);
     connect(this, &QLineEdit::textChanged, this, &ResultBox::fit);
 }
@@ -181,11 +265,10 @@ void ResultBox::fit()
     const QFont fitted = fittedFont(windowFont(font().bold()), fits);
     if (fitted != font())
         setFont(fitted);
+    // A screen reader reads the whole figure as the text itself.
     const QString whole = fits(fitted) ? QString() : text();
-    if (whole != toolTip()) {
+    if (whole != toolTip())
         setToolTip(whole);
-        setAccessibleDescription(whole);
-    }
 }
 
 void ResultBox::resizeEvent(QResizeEvent* event)

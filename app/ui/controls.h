@@ -81,12 +81,14 @@ private:
 // A read-only box for a figure. It always shows the figure from its start,
 // sign included: a figure too wide is drawn in a smaller font, down to a
 // legible floor, and past that cut short at its end with "…", the whole
-// figure then in its tooltip and accessible description. Its text, and
-// what a screen reader reads as its value, stay the whole figure.
+// figure then in its tooltip. Its text, which a screen reader reads once as
+// the text of a read-only box, stays the whole figure.
 class ResultBox : public EntryBox {
     Q_OBJECT
 public:
     explicit ResultBox(QWidget* parent);
+    // Where the figure is drawn.
+    QRect textRoom() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -94,7 +96,6 @@ protected:
 
 private:
     void fit();
-    QRect textRoom() const;
     bool fitsIn(const QFont& font) const;
 
     int m_room = 0; // pixels for the text, within the frame and margins

@@ -225,8 +225,7 @@ private slots:
             const bool fits = box->fontMetrics().horizontalAdvance(box->text()) < box->width() - 8;
             QVERIFY2(box->cursorPosition() == 0 && (box->toolTip().isEmpty() || box->font().pixelSize() == 8),
                      qPrintable(name)); // cut only once smallest
-            QCOMPARE(box->toolTip() + u'|' + box->accessibleDescription(),
-                     fits ? QStringLiteral("|") : box->text() + u'|' + box->text());
+            QCOMPARE(box->toolTip(), fits ? QString() : box->text());
         }
         PrintRecord record;
         till->setPrinterSource(RecordingPrinter::into(record));
