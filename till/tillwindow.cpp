@@ -134,6 +134,8 @@ TillWindow::TillWindow()
 
     // The frame's caption in capitals would be spelt out letter by letter.
     m_floatBox->setAccessibleName(tr("Float"));
+    // The hint beside the float is read with the box, as its description.
+    m_floatBox->setAccessibleDescription(control<QLabel>(QStringLiteral("lblPlease"))->text());
     auto* unused = control<QPushButton>(QStringLiteral("cmdQuit"));
     unused->setAccessibleName(tr("Unused button"));
     unused->setAccessibleDescription(tr("This button does nothing. Exit TLR leaves the program."));

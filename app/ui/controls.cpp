@@ -303,6 +303,10 @@ void markFault(QLineEdit* box, const QString& reason)
 {
     if (box->toolTip() == reason)
         return;
+    // What the box says of itself unmarked, kept while the reason stands in for it.
+    static constexpr char ownDescription[] = "tilloraOwnDescription";
+    if (box->toolTip().isEmpty())
+        box->setProperty(ownDescription, box->accessibleDescription());
     QPalette palette; // default: the box follows its window again
     if (!reason.isEmpty()) {
         palette = box->palette();
@@ -311,7 +315,7 @@ void markFault(QLineEdit* box, const QString& reason)
     }
     box->setPalette(palette);
     box->setToolTip(reason);
-    box->setAccessibleDescription(reason);
+    box->setAccessibleDescription(reason.isEmpty() ? box->property(ownDescription).toString() : reason);
 }
 
 } // namespace tillora

@@ -103,7 +103,7 @@ private:
 
 // Tints an entry box whose text keeps its window from working out figures,
 // with the reason as its tooltip and accessible description; an empty
-// reason takes the mark away.
+// reason takes the mark away, and gives the box back its own description.
 void markFault(QLineEdit* box, const QString& reason);
 
 } // namespace tillora

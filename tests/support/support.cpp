@@ -93,7 +93,7 @@ QStringList marks(const QWidget& till)
     for (const QString& name : tillEntries) {
         const auto* box = child<QLineEdit>(&till, name);
         const bool tinted = box->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base);
-        if (tinted != !box->toolTip().isEmpty() || box->accessibleDescription() != box->toolTip())
+        if (tinted != !box->toolTip().isEmpty() || (tinted && box->accessibleDescription() != box->toolTip()))
             return {name + QStringLiteral(" is marked by halves")};
         if (tinted)
             marked << name + QStringLiteral(": ") + box->toolTip();

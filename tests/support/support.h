@@ -47,7 +47,8 @@ extern const QStringList tillResults, tillEntries;
 extern const QStringList workedExample;
 
 // The till's marked entries as "name: reason"; a mark is a tint, a tooltip and
-// a description for screen readers, all three or none.
+// a description for screen readers, all three or none. (Unmarked, a box may
+// have a description of its own.)
 QStringList marks(const QWidget& till);
 
 // Each line printed, after a "*" when emphasised, a zone move as "»".
