@@ -7,11 +7,52 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTextLayout>
+#include <QToolTip>
 
 #include <algorithm>
 #include <type_traits>
 
 namespace tillora {
+
+namespace {
+
+// Shows the whole of a cut caption when the pointer rests on it. It keeps
+// out of the tooltip property, which a screen reader would read out again
+// after the name, already the whole caption.
+class WholeCaptionTip : public QObject {
+public:
+    WholeCaptionTip(QWidget* control, const QString& caption)
+        : QObject(control)
+        , m_caption(caption)
+    {
+        setObjectName(QStringLiteral("wholeCaptionTip"));
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ToolTip)
+            return false;
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), m_caption, static_cast<QWidget*>(watched));
+        return true;
+    }
+
+private:
+    QString m_caption;
+};
+
+// What a screen reader and the pointer's tip give of a caption cut short:
+// the whole of it; nothing of one shown whole.
+void tellWhole(QWidget* control, const QString& caption)
+{
+    delete control->findChild<QObject*>(QStringLiteral("wholeCaptionTip"), Qt::FindDirectChildrenOnly);
+    control->setAccessibleName(caption);
+    if (!caption.isEmpty())
+        new WholeCaptionTip(control, caption);
+}
+
+} // namespace
 
 QFont windowFont(bool bold)
 {
@@ -91,13 +132,11 @@ void setFittedCaption(QLabel* label, const QString& text)
 
     if (fits(label, font, text)) {
         label->setText(text);
-        label->setToolTip({});
-        label->setAccessibleName({});
+        tellWhole(label, {});
         return;
     }
     label->setText(shortened(label, font, text));
-    label->setToolTip(text);
-    label->setAccessibleName(text);
+    tellWhole(label, text);
 }
 
 namespace {
@@ -144,8 +183,7 @@ void fitOneLine(Control* control, const QString& text, int room)
         control->setTitle(shown);
     else
         control->setText(shown);
-    control->setToolTip(full);
-    control->setAccessibleName(full);
+    tellWhole(control, full);
 }
 
 } // namespace

@@ -28,7 +28,8 @@ QFont fittedFont(QFont font, const std::function<bool(const QFont&)>& fits);
 // Shows `text` in a label whose size is fixed, in a fitted font (on one
 // line, or within the label's height when it wraps). Text that does not
 // fit even then is cut short with an ellipsis, and the whole text becomes
-// the label's tooltip and accessible name, so that no figure is lost.
+// the label's accessible name and the tip shown under the pointer, so that
+// no figure is lost.
 void setFittedCaption(QLabel* label, const QString& text);
 
 // The same for a button's caption on its one line, which keeps its access

@@ -89,7 +89,7 @@ private slots:
         act(markup.get(), steps);
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
         auto* label = child<QLabel>(markup.get(), "lblResult2");
-        QCOMPARE(label->toolTip().isEmpty() ? label->text() : label->toolTip(), result);
+        QCOMPARE(tipOf(label).isEmpty() ? label->text() : tipOf(label), result);
     }
 
     void choosingTheRate_data()

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 namespace tillora::test {
 
@@ -77,6 +78,17 @@ void act(QWidget* window, const QStringList& steps)
             QTest::keyClicks(target, step.section(u'=', 1));
         }
     }
+}
+
+QString tipOf(QWidget* control)
+{
+    QToolTip::hideText();
+    const QPoint at = control->rect().center();
+    QHelpEvent event(QEvent::ToolTip, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &event);
+    const QString tip = QToolTip::isVisible() ? QToolTip::text() : QString();
+    QToolTip::hideText();
+    return tip;
 }
 
 QStringList texts(const QWidget* window, const QStringList& boxes)

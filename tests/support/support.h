@@ -38,6 +38,9 @@ Child* child(const QWidget* window, const QString& name)
 // position N by the arrow keys, a bare name clicks that button.
 void act(QWidget* window, const QStringList& steps);
 
+// The tip the control shows when the pointer rests on it; empty for none.
+QString tipOf(QWidget* control);
+
 // The texts of the named boxes; the till's result and entry boxes.
 QStringList texts(const QWidget* window, const QStringList& boxes);
 extern const QStringList tillResults, tillEntries;

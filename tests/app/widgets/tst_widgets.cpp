@@ -7,6 +7,7 @@
 #include "support/support.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,11 @@ public:
     }
     bool isEmpty() const override { return false; }
 };
+
+QString spoken(QWidget* control, QAccessible::Text text)
+{
+    return QAccessible::queryAccessibleInterface(control)->text(text);
+}
 
 // The drawn line without the invisible marks that steer its direction.
 QString seen(QWidget* widget)
@@ -180,7 +186,10 @@ private slots:
             if (line == u"…") // a caption as narrow as one character
                 continue;
             if (!line.startsWith(u'⟦') || first.left() < 0 || (!whole && !line.endsWith(u'…'))
-                || (!whole && !control->toolTip().startsWith(u'⟦')))
+                || (!whole && !tipOf(control).startsWith(u'⟦'))
+                || (!whole
+                    && (spoken(control, QAccessible::Name) != tipOf(control)
+                        || !spoken(control, QAccessible::Description).isEmpty())))
                 faults << control->objectName() + u' ' + line;
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
