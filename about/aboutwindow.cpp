@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/aboutwindow.h"
 
-#include "app/core/version.h"
-#include "app/ui/fonts.h"
+#include "app/version.h"
+#include "app/widgets/fonts.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
-#include "app/core/region.h"
-#include "app/core/version.h"
+#include "app/numbers/region.h"
+#include "app/version.h"
 #include "till/tillwindow.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // show a window like Tillora's, set up as app/startup.cpp sets up the
 // application, with nothing in the window. startup_time compares the
 // program's start-up with this one's.
-#include "app/core/version.h"
+#include "app/version.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How fast the till answers a keystroke, builds its report, opens, and
 // takes a pasted megabyte.
-#include "app/core/conversions.h"
-#include "app/ui/printer.h"
+#include "app/numbers/conversions.h"
+#include "app/printing/printer.h"
 #include "till/tillwindow.h"
 
 #include <QApplication>

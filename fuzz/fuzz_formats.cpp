@@ -3,9 +3,9 @@
 // never "nan", "inf" or a minus before a zero; the number reads back
 // strictly to x rounded to the decimals asked for; pounds are the number
 // and "£" once; only what cannot be written raises a floating-point fault.
-#include "app/core/conversions.h"
-#include "app/core/formats.h"
-#include "app/core/runtimeerror.h"
+#include "app/numbers/conversions.h"
+#include "app/numbers/formats.h"
+#include "app/numbers/runtimeerror.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lenient reading of fuzzed text: never fails, never gives nan, and skips
 // blanks, tabs and line feeds wherever they stand.
-#include "app/core/conversions.h"
+#include "app/numbers/conversions.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <cmath>

@@ -2,7 +2,7 @@
 // Strict reading of fuzzed text in each region: a finite number, or the
 // reason there is none; and the plain text written for what was read reads
 // back to that same text.
-#include "app/core/conversions.h"
+#include "app/numbers/conversions.h"
 #include "fuzz/fuzzcheck.h"
 
 #include <cmath>

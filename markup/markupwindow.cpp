@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "markup/markupwindow.h"
 
-#include "app/core/calculators.h"
-#include "app/core/conversions.h"
-#include "app/core/formats.h"
+#include "app/numbers/conversions.h"
+#include "app/numbers/formats.h"
+#include "markup/markupsums.h"
 
 #include <QComboBox>
 #include <QPushButton>

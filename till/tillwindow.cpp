@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "till/tillwindow.h"
 
-#include "app/core/formats.h"
-#include "app/ui/controls.h"
-#include "app/ui/messagebox.h"
+#include "app/numbers/formats.h"
+#include "app/widgets/controls.h"
+#include "app/widgets/messagebox.h"
 
 #include <QLabel>
 #include <QLineEdit>

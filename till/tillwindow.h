@@ -2,11 +2,11 @@
 #pragma once
 
 #include "about/aboutwindow.h"
-#include "app/core/tillmodel.h"
-#include "app/core/tillreport.h"
-#include "app/ui/layout.h"
-#include "app/ui/printing.h"
+#include "app/printing/pdffallback.h"
+#include "app/widgets/layout.h"
 #include "markup/markupwindow.h"
+#include "till/tillmodel.h"
+#include "till/tillreport.h"
 #include "vatcalc/vatcalculatorwindow.h"
 
 #include <array>

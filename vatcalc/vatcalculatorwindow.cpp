@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vatcalc/vatcalculatorwindow.h"
 
-#include "app/core/calculators.h"
-#include "app/core/formats.h"
+#include "app/numbers/formats.h"
+#include "vatcalc/vatsums.h"
 
 #include <QPushButton>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as it happens on a user's machine: the region a bare system gets,
 // and translations found where the install puts them.
-#include "app/core/region.h"
+#include "app/numbers/region.h"
 #include "app/startup.h"
 #include "support/support.h"
 #include "till/tillwindow.h"

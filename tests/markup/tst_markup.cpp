@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The markup calculator: its sum, and the window with its list of rates.
-#include "app/core/calculators.h"
-#include "app/core/runtimeerror.h"
+#include "app/numbers/runtimeerror.h"
+#include "markup/markupsums.h"
 #include "markup/markupwindow.h"
 #include "support/support.h"
 

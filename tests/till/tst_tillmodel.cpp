@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The till's working-out: every figure from the entries as typed, or the
 // entries that keep it from being worked out.
-#include "app/core/conversions.h"
-#include "app/core/tillmodel.h"
+#include "app/numbers/conversions.h"
+#include "till/tillmodel.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The till window worked as a shopkeeper works it: by keys and clicks.
-#include "app/core/conversions.h"
-#include "app/core/formats.h"
-#include "app/core/runtimeerror.h"
+#include "app/numbers/conversions.h"
+#include "app/numbers/formats.h"
+#include "app/numbers/runtimeerror.h"
 #include "support/support.h"
 #include "till/tillwindow.h"
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The VAT calculator: its sums, and the window that reads the boxes and
 // writes the result.
-#include "app/core/calculators.h"
-#include "app/core/conversions.h"
-#include "app/core/runtimeerror.h"
+#include "app/numbers/conversions.h"
+#include "app/numbers/runtimeerror.h"
 #include "support/support.h"
 #include "vatcalc/vatcalculatorwindow.h"
+#include "vatcalc/vatsums.h"
 
 #include <QLabel>
 #include <QLineEdit>

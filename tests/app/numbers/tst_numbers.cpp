@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Figures read and written in the user's regional style: what every box of
 // every window is made of.
-#include "app/core/checkedarithmetic.h"
-#include "app/core/conversions.h"
-#include "app/core/formats.h"
-#include "app/core/runtimeerror.h"
+#include "app/numbers/checkedarithmetic.h"
+#include "app/numbers/conversions.h"
+#include "app/numbers/formats.h"
+#include "app/numbers/runtimeerror.h"
 
 #include <QTest>
 

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/printing/document.h"
+
+#include <QFont>
+#include <QImage>
+#include <QList>
+#include <QPageLayout>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPagedPaintDevice;
+class QPainter;
+class QWidget;
+
+namespace tillora {
+
+// The program's printer: a document of lines and pictures that goes out as
+// one job when it ends. Every operation may raise RuntimeError::Kind::Printer.
+class Printer {
+public:
+    virtual ~Printer() = default;
+    virtual void setOrientation(QPageLayout::Orientation orientation) = 0;
+    // The one true/false text style: bold.
+    virtual void setEmphasis(bool on) = 0;
+    // No items give an empty line.
+    virtual void printLine(const QList<PrintItem>& items) = 0;
+    // The window's client area as it is shown.
+    virtual void printPicture(QWidget& window) = 0;
+    virtual void endDocument() = 0;
+};
+
+// Prints the lines as one portrait document, each in its emphasis.
+void printDocument(Printer& printer, const QList<PrintLine>& lines);
+
+// Where a PagePrinter paints, and how the document leaves it.
+class PageTarget {
+public:
+    virtual ~PageTarget() = default;
+    virtual QPagedPaintDevice& device() = 0;
+    // After the painter has let go of the device: raises when the document
+    // did not get where it was going.
+    virtual void deliver() = 0;
+    // The document will not be ended: nothing of it may go out.
+    virtual void abandon() { }
+};
+
+// Paints the document on a page device, every line within the printable
+// width, whatever the paper: a line too wide is printed smaller, and past
+// the smallest size its figure goes on lines of its own, whole.
+class PagePrinter : public Printer {
+public:
+    // The system's default printer. Raises Kind::Printer when the printing
+    // service is not running, when no printer is installed, or when the
+    // printer's queue is stopped or turns documents away.
+    static std::unique_ptr<Printer> systemPrinter();
+    // A PDF file, written whole or not at all: a failed save leaves nothing
+    // under the name, and a file there before stays as it was.
+    static std::unique_ptr<Printer> pdfFile(const QString& path);
+
+    explicit PagePrinter(std::unique_ptr<PageTarget> target);
+    ~PagePrinter() override; // a document never ended is abandoned, not sent
+
+    void setOrientation(QPageLayout::Orientation orientation) override;
+    void setEmphasis(bool on) override;
+    void printLine(const QList<PrintItem>& items) override;
+    void printPicture(QWidget& window) override;
+    void endDocument() override;
+
+    // Distance between tab stops and print zones, in points. At 35 points
+    // the till report's values line up in one column within each section,
+    // whatever the fixed number of tabs after each caption.
+    static constexpr double tabStopPoints = 35.0;
+    static constexpr double zonePoints = 72.0;
+    // A line too wide for the page is printed smaller, in steps down to this
+    // size; past it, its figure goes on lines of its own.
+    static constexpr double smallestPoints = 7.0;
+    static constexpr double shrinkStepPoints = 0.5;
+
+private:
+    // Text that starts where the tab stops and print zones before it lead.
+    struct Run {
+        QList<double> stepsBefore; // in points
+        QString text;
+    };
+
+    void begin();
+    void ensureRoom(double height);
+    double nextStop(double x, double stepPoints) const;
+    double resolution() const;
+    double printableWidth() const;
+    QFont inPoints(double size) const;
+    double width(const QList<Run>& runs, const QFont& font) const;
+    std::optional<QFont> fittingFont(const QList<Run>& runs) const;
+    void printRuns(const QList<Run>& runs, Qt::Alignment alignment);
+    void printBroken(const QString& text, Qt::Alignment alignment);
+    void drawLine(const QList<Run>& runs, const QFont& font, Qt::Alignment alignment);
+
+    std::unique_ptr<PageTarget> m_target;
+    std::unique_ptr<QPainter> m_painter;
+    QFont m_font;
+    double m_y = 0; // device units from the top of the printable area
+    bool m_pageHasContent = false;
+};
+
+// What a RecordingPrinter printed, kept by whoever wants to look at it.
+struct PrintRecord {
+    QList<PrintLine> lines;
+    QList<QImage> pictures;
+    std::optional<QPageLayout::Orientation> orientation;
+    int documentsEnded = 0;
+};
+
+// Remembers what it prints in a record, for tests and benchmarks.
+class RecordingPrinter : public Printer {
+public:
+    explicit RecordingPrinter(PrintRecord& record)
+        : m_record(record)
+    {
+    }
+    // Printers for a print command, each recording into `record`.
+    static std::function<std::unique_ptr<Printer>()> into(PrintRecord& record);
+
+    void setOrientation(QPageLayout::Orientation value) override { m_record.orientation = value; }
+    void setEmphasis(bool on) override { m_emphasis = on; }
+    void printLine(const QList<PrintItem>& items) override { m_record.lines.push_back({items, m_emphasis}); }
+    void printPicture(QWidget& window) override;
+    void endDocument() override { ++m_record.documentsEnded; }
+
+private:
+    PrintRecord& m_record;
+    bool m_emphasis = false;
+};
+
+} // namespace tillora

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "vatcalc/vatsums.h"
+
+#include "app/numbers/checkedarithmetic.h"
+#include "app/numbers/runtimeerror.h"
+
+namespace tillora {
+
+VatSplit vatAddedTo(double net, double ratePercent)
+{
+    const double vat = fp::multiply(fp::divide(ratePercent, 100.0), net);
+    return {net, vat, fp::add(net, vat)};
+}
+
+VatSplit vatContainedIn(double gross, double ratePercent)
+{
+    const double divisor = fp::add(fp::divide(ratePercent, 100.0), 1.0);
+    if (divisor == 0.0)
+        throw RuntimeError(RuntimeError::Kind::DivisionByZero);
+    const double net = fp::divide(gross, divisor);
+    return {net, fp::subtract(gross, net), gross};
+}
+
+} // namespace tillora
