@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's layers as libraries, each linking the one below. The core
 # links Qt Core alone, so that it runs and is tested without a display, and
-# the fuzz targets build it by itself.
+# the fuzz targets build it by itself; no header of a layer above it can
+# compile there. tests/CMakeLists.txt plants an upward include in each layer.
 add_library(tillora_core STATIC)
 target_link_libraries(tillora_core PUBLIC Qt6::Core)
 target_include_directories(tillora_core PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
@@ -9,10 +10,14 @@ if(TILLORA_FUZZ)
   return()
 endif()
 
-# tillora_layer(<name> <what it links>...)
+# tillora_layer(<name> <what it links>...): the layer's library, whose
+# headers (app/layers/<name>.h) compile only where TILLORA_<NAME>_LAYER
+# stands, in its own sources and in those of the layers above it.
 function(tillora_layer name)
   add_library(tillora_${name} STATIC)
   target_link_libraries(tillora_${name} PUBLIC ${ARGN})
+  string(TOUPPER ${name} upper)
+  target_compile_definitions(tillora_${name} PUBLIC TILLORA_${upper}_LAYER)
 endfunction()
 
 tillora_layer(widgets tillora_core Qt6::Widgets)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/layers/windows.h"
+
 #include "about/aboutwindow.h"
 #include "app/printing/pdffallback.h"
 #include "app/widgets/layout.h"
