@@ -2,7 +2,7 @@
 // How fast the till answers a keystroke, builds its report, opens, and
 // takes a pasted megabyte.
 #include "app/numbers/conversions.h"
-#include "app/printing/printer.h"
+#include "support/recordingprinter.h"
 #include "till/tillwindow.h"
 
 #include <QApplication>

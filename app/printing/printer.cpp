@@ -343,14 +343,4 @@ void PagePrinter::endDocument()
     m_target->deliver();
 }
 
-std::function<std::unique_ptr<Printer>()> RecordingPrinter::into(PrintRecord& record)
-{
-    return [&record] { return std::make_unique<RecordingPrinter>(record); };
-}
-
-void RecordingPrinter::printPicture(QWidget& window)
-{
-    m_record.pictures.push_back(window.grab().toImage());
-}
-
 } // namespace tillora

@@ -109,33 +109,4 @@ private:
     bool m_pageHasContent = false;
 };
 
-// What a RecordingPrinter printed, kept by whoever wants to look at it.
-struct PrintRecord {
-    QList<PrintLine> lines;
-    QList<QImage> pictures;
-    std::optional<QPageLayout::Orientation> orientation;
-    int documentsEnded = 0;
-};
-
-// Remembers what it prints in a record, for tests and benchmarks.
-class RecordingPrinter : public Printer {
-public:
-    explicit RecordingPrinter(PrintRecord& record)
-        : m_record(record)
-    {
-    }
-    // Printers for a print command, each recording into `record`.
-    static std::function<std::unique_ptr<Printer>()> into(PrintRecord& record);
-
-    void setOrientation(QPageLayout::Orientation value) override { m_record.orientation = value; }
-    void setEmphasis(bool on) override { m_emphasis = on; }
-    void printLine(const QList<PrintItem>& items) override { m_record.lines.push_back({items, m_emphasis}); }
-    void printPicture(QWidget& window) override;
-    void endDocument() override { ++m_record.documentsEnded; }
-
-private:
-    PrintRecord& m_record;
-    bool m_emphasis = false;
-};
-
 } // namespace tillora

@@ -3,7 +3,7 @@
 
 // Drives the real windows as a user does: keys, clicks and answers to boxes.
 
-#include "app/printing/printer.h"
+#include "support/recordingprinter.h"
 
 #include <QMessageBox>
 #include <QTest>

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "app/printing/printer.h"
+
+#include <QImage>
+#include <QList>
+#include <QPageLayout>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tillora {
+
+// What a RecordingPrinter printed, kept by whoever wants to look at it.
+struct PrintRecord {
+    QList<PrintLine> lines;
+    QList<QImage> pictures;
+    std::optional<QPageLayout::Orientation> orientation;
+    int documentsEnded = 0;
+};
+
+// Remembers what it prints in a record, for tests and benchmarks.
+class RecordingPrinter : public Printer {
+public:
+    explicit RecordingPrinter(PrintRecord& record)
+        : m_record(record)
+    {
+    }
+    // Printers for a print command, each recording into `record`.
+    static std::function<std::unique_ptr<Printer>()> into(PrintRecord& record);
+
+    void setOrientation(QPageLayout::Orientation value) override { m_record.orientation = value; }
+    void setEmphasis(bool on) override { m_emphasis = on; }
+    void printLine(const QList<PrintItem>& items) override { m_record.lines.push_back({items, m_emphasis}); }
+    void printPicture(QWidget& window) override;
+    void endDocument() override { ++m_record.documentsEnded; }
+
+private:
+    PrintRecord& m_record;
+    bool m_emphasis = false;
+};
+
+} // namespace tillora
