@@ -80,9 +80,10 @@ EntryBox::EntryBox(QWidget* parent)
     : QLineEdit(parent)
 {
     // A line edit scrolls to show its cursor, which a new text puts at the
-    // end: unless the user is in the box, the cursor stays at the start.
+    // end: unless the user is in the box, the cursor stays at the start. (In
+    // a window not active just now, the box the keys will go to counts.)
     connect(this, &QLineEdit::cursorPositionChanged, this, [this] {
-        if (!hasFocus())
+        if (window()->focusWidget() != this)
             setCursorPosition(0);
     });
 }
