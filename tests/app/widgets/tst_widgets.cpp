@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What every window's controls owe their user, by keyboard and by eye: entry
-// boxes that show how their text begins, buttons that Enter presses,
-// captions that fit whatever the language, figures that keep their order in
-// every region.
+// What every window's controls owe their user, by keyboard and by eye: boxes
+// that show how their text begins, buttons that Enter presses, the focus in
+// order and in sight, every text in the user's language and fitted, figures
+// in their reading order in every region.
 #include "support/paintrecorder.h"
+#include "support/rows.h"
 #include "support/support.h"
+#include "till/tillwindow.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +22,33 @@ using namespace tillora;
 using namespace tillora::test;
 
 namespace {
+
+struct Leaving { // a box typed into, then left by Tab and come back to by Shift+Tab
+    Window window;
+    QString box, typed;
+    int caret;                // where the user leaves it; -1: at the end of what was typed
+    QString selectedOnReturn; // a count or cheque selects from the caret to the end
+};
+
+struct Pressing {
+    Window window;
+    QString focus; // empty: where the window opens
+    Qt::Key key;
+    Qt::KeyboardModifier modifier;
+    int presses;
+};
+
+struct Tabbing {
+    Window window;
+    QString stops; // where Tab takes the focus from where the window opens
+};
+
+struct Reading { // a region's figures as seen; "#" stands for digits and separators, blanks left out
+    const char* region;
+    Window window;
+    QStringList steps;
+    QString shows, seen;
+};
 
 // Every text comes back longer than it went in, as many languages' do.
 class LongTranslator : public QTranslator {
@@ -35,205 +65,207 @@ QString spoken(QWidget* control, QAccessible::Text text)
     return QAccessible::queryAccessibleInterface(control)->text(text);
 }
 
-// The drawn line without the invisible marks that steer its direction.
+// The drawn text without blanks and the marks that steer its direction.
 QString seen(QWidget* widget)
 {
     return drawnLine(widget).remove(QRegularExpression(QStringLiteral("[\\p{Cf}\\s]")));
 }
 
-// A pattern for what a user sees: "#" stands for the digits and separators
-// of a figure, in any script; everything else stands for itself.
-QRegularExpression seenAs(const QString& pattern)
-{
-    QStringList parts = pattern.split(u'#');
-    for (QString& part : parts)
-        part = QRegularExpression::escape(part);
-    return QRegularExpression(u'^' + parts.join(QStringLiteral("[\\p{Nd},.\u066b\u066c\u2019]+")) + u'$');
-}
-
 } // namespace
+
+Q_DECLARE_METATYPE(Leaving)
+Q_DECLARE_METATYPE(Pressing)
+Q_DECLARE_METATYPE(Tabbing)
+Q_DECLARE_METATYPE(Reading)
 
 class TestWidgets : public QObject {
     Q_OBJECT
 private slots:
-    void leavingABoxShowsItsStart_data()
+    void leavingABox_data()
     {
-        QTest::addColumn<Window>("window");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("caret");                // where the user leaves it; -1: at the end of what was typed
-        QTest::addColumn<QString>("selectedOnReturn"); // by Shift+Tab
-        const auto row
-            = [](const char* name, Window window, const char* box, const char* typed, int caret, const char* selected) {
-                  QTest::newRow(name) << window << QString(box) << QString(typed) << caret << QString(selected);
-              };
         using enum Window;
-        row("float", Till, "txtFloat", "-98765432101", -1, "");
-        row("float, caret inside", Till, "txtFloat", "-98765432101", 3, "");
-        row("count", Till, "txtTill_0", "123456789012", 0, "123456789012");
-        row("count, caret inside", Till, "txtTill_5", "123456789012", 3, "456789012");
-        row("cheque", Till, "txtChequeAmt_9", "-12345678901234567890.99", -1, "");
-        row("vat amount", Vat, "txtPrice", "-1234567890123456789012345678901234", -1, "");
-        row("markup rate", Markup, "txtCurrentVat", "-1234567890123456789012345678901", 5, "");
+        rows<Leaving>({
+            {Till, "txtFloat", "-98765432101", -1, ""},
+            {Till, "txtFloat", "-98765432101", 3, ""},
+            {Till, "txtTill_0", "123456789012", 0, "123456789012"},
+            {Till, "txtTill_5", "123456789012", 3, "456789012"},
+            {Till, "txtChequeAmt_9", "-12345678901234567890.99", -1, ""},
+            {Vat, "txtPrice", "-1234567890123456789012345678901234", -1, ""},
+            {Markup, "txtCurrentVat", "-1234567890123456789012345678901", 5, ""},
+        });
     }
 
-    // Once left, a box shows its text from the start, sign included; back
-    // in it by Tab, the caret is where it was left (a count or cheque then
-    // selects from there to the end, so that typing replaces it).
-    void leavingABoxShowsItsStart()
+    // Once left, a box shows its text from the start, sign included; back in
+    // it by Tab, the caret is where it was left.
+    void leavingABox()
     {
-        QFETCH(Window, window);
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(int, caret);
-        QFETCH(QString, selectedOnReturn);
-        const auto shown = open(window);
-        auto* entry = child<QLineEdit>(shown.get(), box);
-        entry->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(entry, typed);
-        if (caret >= 0)
-            entry->setCursorPosition(caret);
-        QTest::keyClick(entry, Qt::Key_Tab);
-        QVERIFY(!entry->hasFocus());
-        const QList<DrawnText> drawn = drawnTexts(entry);
-        QVERIFY(!drawn.isEmpty() && drawn.front().text.startsWith(typed.left(3)));
+        QFETCH(Leaving, row);
+        const auto shown = open(row.window);
+        auto* box = child<QLineEdit>(shown.get(), row.box);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, row.typed);
+        if (row.caret >= 0)
+            box->setCursorPosition(row.caret);
+        QTest::keyClick(box, Qt::Key_Tab);
+        const QList<DrawnText> drawn = drawnTexts(box);
+        QVERIFY(!box->hasFocus() && drawn.value(0).text.startsWith(row.typed.left(3)));
         QVERIFY2(drawn.front().at.x() >= 0, "the start of the text is scrolled out of sight");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QVERIFY(entry->hasFocus());
-        QCOMPARE(entry->cursorPosition(), caret >= 0 ? caret : int(typed.size()));
-        QCOMPARE(entry->selectedText(), selectedOnReturn);
+        QCOMPARE(box->cursorPosition(), row.caret >= 0 ? row.caret : int(row.typed.size()));
+        QCOMPARE(box->selectedText(), row.selectedOnReturn);
     }
 
-    void enterPressesTheFocusedButton_data()
+    void pressing_data()
     {
-        QTest::addColumn<Window>("window");
-        QTest::addColumn<QString>("focus"); // empty: where the window opens
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<int>("presses");
-        const auto row = [](const char* name, Window window, const char* focus, Qt::Key key,
-                            Qt::KeyboardModifier modifier, int presses) {
-            QTest::newRow(name) << window << QString(focus) << key << Qt::KeyboardModifiers(modifier) << presses;
-        };
         using enum Window;
-        row("till, Return", Till, "cmdQuit", Qt::Key_Return, Qt::NoModifier, 1);
-        row("till, keypad Enter", Till, "cmdQuit", Qt::Key_Enter, Qt::KeypadModifier, 1);
-        row("till, Ctrl+Return", Till, "cmdQuit", Qt::Key_Return, Qt::ControlModifier, 0);
-        row("till, in a box", Till, "txtFloat", Qt::Key_Return, Qt::NoModifier, 0);
-        row("vat", Vat, "cmdVATOff", Qt::Key_Return, Qt::NoModifier, 1);
-        row("markup", Markup, "cmdCalcSell", Qt::Key_Enter, Qt::NoModifier, 1);
-        row("about, on its banner", About, "", Qt::Key_Return, Qt::NoModifier, 0);
-        row("about", About, "Command1", Qt::Key_Return, Qt::NoModifier, 1);
+        rows<Pressing>({
+            {Till, "cmdQuit", Qt::Key_Return, Qt::NoModifier, 1},
+            {Till, "cmdQuit", Qt::Key_Enter, Qt::KeypadModifier, 1},
+            {Till, "cmdQuit", Qt::Key_Return, Qt::ControlModifier, 0},
+            {Till, "txtFloat", Qt::Key_Return, Qt::NoModifier, 0},
+            {Vat, "cmdVATOff", Qt::Key_Return, Qt::NoModifier, 1},
+            {Markup, "cmdCalcSell", Qt::Key_Enter, Qt::NoModifier, 1},
+            {About, "", Qt::Key_Return, Qt::NoModifier, 0}, // on its banner
+            {About, "Command1", Qt::Key_Return, Qt::NoModifier, 1},
+        });
     }
 
     // Enter or Return presses the button that has the focus, as Space does;
     // no button is a window's default, so nothing else answers Enter.
-    void enterPressesTheFocusedButton()
+    void pressing()
     {
-        QFETCH(Window, window);
-        QFETCH(QString, focus);
-        QFETCH(Qt::Key, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(int, presses);
-        const auto shown = open(window);
+        QFETCH(Pressing, row);
+        const auto shown = open(row.window);
         QList<std::shared_ptr<QSignalSpy>> spies;
         for (QAbstractButton* button : shown->findChildren<QAbstractButton*>())
             spies << std::make_shared<QSignalSpy>(button, &QAbstractButton::clicked);
-        if (!focus.isEmpty())
-            child(shown.get(), focus)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        int pressed = 0;
+        if (!row.focus.isEmpty())
+            child(shown.get(), row.focus)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), row.key, row.modifier);
+        int presses = 0;
         for (const auto& spy : spies)
-            pressed += int(spy->count());
-        QCOMPARE(pressed, presses);
+            presses += int(spy->count());
+        QCOMPARE(presses, row.presses);
     }
 
-    void captionsFitAnyLanguage_data()
+    void tabbing_data()
+    {
+        rows<Tabbing>({
+            {Window::Till, "cmdPrintScreen cmdQuit cmdPrintReport txtDate txtTime txtNotesTotal"},
+            {Window::Vat, "cmdVATOn cmdVATOff txtPrice txtCurrentVATRate cmdClose cmdVATOn"},
+            {Window::Markup, "txtPrice txtCurrentVat cboMarkupRates cmdCalcSell cmdClose txtPrice"},
+            {Window::About, "Picture1 Command1 Picture1"},
+        });
+    }
+
+    // The focus starts where it should, moves in order, and shows from the start.
+    void tabbing()
+    {
+        QFETCH(Tabbing, row);
+        const auto shown = open(row.window);
+        QWidget* first = QApplication::focusWidget();
+        const QImage focused = first->grab().toImage();
+        QString visited = first->objectName();
+        while (visited.size() < row.stops.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited += u' ' + QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, row.stops);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(first->grab().toImage() != focused);
+    }
+
+    void everyTextInTheLanguage_data()
     {
         QTest::addColumn<Window>("window");
-        QTest::newRow("till") << Window::Till;
-        QTest::newRow("vat") << Window::Vat;
-        QTest::newRow("markup") << Window::Markup;
-        QTest::newRow("about") << Window::About;
+        for (Window window : {Window::Till, Window::Vat, Window::Markup, Window::About})
+            QTest::addRow("%d", int(window)) << window;
     }
 
-    // However long a translation, a caption shows how it begins: smaller,
-    // then cut at its end with "…", never at its start, the whole in its
-    // tooltip; a box's screen-reader name keeps the whole caption.
-    void captionsFitAnyLanguage()
+    // Every title, caption and item comes through the translation, and fits
+    // however long: smaller, then cut at its end, never at its start, its
+    // whole read once by a screen reader and shown under the pointer. A box's
+    // name drops the caption's " :" and "£".
+    void everyTextInTheLanguage()
     {
         QFETCH(Window, window);
         LongTranslator translator;
         QCoreApplication::installTranslator(&translator);
         const auto shown = open(window);
         QCoreApplication::removeTranslator(&translator);
-        QStringList faults;
-        for (QLineEdit* box : shown->findChildren<QLineEdit*>()) {
-            const QString name = box->accessibleName();
-            if (!name.isEmpty() && (!name.startsWith(u'⟦') || name.contains(QLatin1String(" :"))))
-                faults << box->objectName() + QStringLiteral(" is named ") + name;
-        }
+        QStringList faults{shown->windowTitle().startsWith(u'⟦') ? QString() : shown->windowTitle()};
         for (QWidget* control : shown->findChildren<QWidget*>()) {
+            const QString name = spoken(control, QAccessible::Name), line = seen(control);
+            if (qobject_cast<QLineEdit*>(control) && !name.isEmpty() && (!name.startsWith(u'⟦') || name.contains(" :")))
+                faults << control->objectName() + " is named " + name;
             const bool captioned = qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)
-                                || qobject_cast<QGroupBox*>(control);
-            const QList<DrawnText> drawn = drawnTexts(control);
-            if (!captioned || drawn.isEmpty())
+                                || qobject_cast<QGroupBox*>(control) || qobject_cast<QComboBox*>(control);
+            if (!captioned || line.isEmpty() || line == u"…") // a caption as narrow as one character
                 continue;
-            const QString line = seen(control);
-            const bool whole = line.endsWith(u'⟧');
-            const QRectF first(drawn.front().at, QSizeF(1, 1));
-            if (line == u"…") // a caption as narrow as one character
-                continue;
-            if (!line.startsWith(u'⟦') || first.left() < 0 || (!whole && !line.endsWith(u'…'))
-                || (!whole && !tipOf(control).startsWith(u'⟦'))
-                || (!whole
-                    && (spoken(control, QAccessible::Name) != tipOf(control)
-                        || !spoken(control, QAccessible::Description).isEmpty())))
+            const bool whole = line.endsWith(u'⟧'), cut = line.endsWith(u'…');
+            const QString tip = tipOf(control);
+            if (!line.startsWith(u'⟦') || drawnTexts(control).front().at.x() < 0 || (!whole && !cut)
+                || (cut
+                    && (!tip.startsWith(u'⟦') || name != tip || !spoken(control, QAccessible::Description).isEmpty())))
                 faults << control->objectName() + u' ' + line;
         }
+        faults.removeAll(QString());
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
-    void figuresKeepTheirOrder_data()
+    // The report, a fault's mark and the boxes that ask come through it too.
+    void everyMessageInTheLanguage()
     {
-        QTest::addColumn<QString>("region");
-        QTest::addColumn<Window>("window");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("shows"); // the control
-        QTest::addColumn<QString>("seen");  // as a pattern for seenAs(), blanks left out
-        const auto row
-            = [](const char* region, Window window, const QStringList& steps, const char* shows, const char* seen) {
-                  QTest::addRow("%s %s", region, shows)
-                      << QString(region) << window << steps << QString(shows) << QString(seen);
-              };
+        LongTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+        auto till = shown<TillWindow>();
+        PrintRecord record;
+        till->setPrinterSource(RecordingPrinter::into(record));
+        QList<SeenBox> seen;
+        answerBoxes({"Enter", "Esc"}, &seen);
+        act(till.get(), {"cmdPrintReport", "txtTill_2=x", "cmdPrintReport", "cmdExit"});
+        QStringList texts = printed(record) << child(till.get(), "txtTill_2")->toolTip();
+        for (const SeenBox& box : seen)
+            texts << box.title << box.text << box.buttons;
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(seen.size(), 2);
+        for (QString text : texts)
+            QVERIFY2(text.remove(u'*').isEmpty() || text.startsWith(u'⟦'), qPrintable(text));
+    }
+
+    void reading_data()
+    {
         using enum Window;
         const QStringList markUp{"txtPrice=-50", "txtCurrentVat=17.5", "cboMarkupRates=2", "cmdCalcSell"};
-        row("ar_EG", Markup, markUp, "lblResult2", "£#-+amarkupof10%=asellingpriceof£#--VATonthisitemis£#-");
-        row("fa_IR", Markup, markUp, "lblResult2", "£−#+amarkupof10%=asellingpriceof£−#-VATonthisitemis£−#");
-        row("he_IL", Markup, markUp, "lblResult2", "£-#+amarkupof10%=asellingpriceof£-#-VATonthisitemis£-#");
-        row("ar_EG", Vat, {"txtPrice=-117.5", "txtCurrentVATRate=17.5", "cmdVATOff"}, "lblResult", "VATPaid:£#-");
-        // A figure too wide for its box: "…" stands where its digits were cut.
-        row("ar_EG", Till, {"txtFloat=1e15"}, "txtCashBank", "#…-");
-        row("fa_IR", Till, {"txtFloat=1e15"}, "txtCashBank", "−#…");
-        row("en_GB", Till, {"txtFloat=1e15"}, "txtCashBank", "-#…");
+        const QStringList wide{"txtFloat=1e15"};
+        rows<Reading>({
+            {"ar_EG", Markup, markUp, "lblResult2", "£#-+amarkupof10%=asellingpriceof£#--VATonthisitemis£#-"},
+            {"fa_IR", Markup, markUp, "lblResult2", "£−#+amarkupof10%=asellingpriceof£−#-VATonthisitemis£−#"},
+            {"he_IL", Markup, markUp, "lblResult2", "£-#+amarkupof10%=asellingpriceof£-#-VATonthisitemis£-#"},
+            {"ar_EG", Vat, {"txtPrice=-117.5", "txtCurrentVATRate=17.5", "cmdVATOff"}, "lblResult", "VATPaid:£#-"},
+            // A figure too wide for its box: "…" stands where its digits were cut.
+            {"ar_EG", Till, wide, "txtCashBank", "#…-"},
+            {"fa_IR", Till, wide, "txtCashBank", "−#…"},
+            {"en_GB", Till, wide, "txtCashBank", "-#…"},
+        });
     }
 
     // In right-to-left regions a sentence keeps its reading order and each
     // figure stays whole, its minus where the region puts it.
-    void figuresKeepTheirOrder()
+    void reading()
     {
-        QFETCH(QString, region);
-        QFETCH(Window, window);
-        QFETCH(QStringList, steps);
-        QFETCH(QString, shows);
-        QFETCH(QString, seen);
-        QLocale::setDefault(QLocale(region));
-        const auto shown = open(window);
-        act(shown.get(), steps);
-        const QString line = ::seen(child(shown.get(), shows));
+        QFETCH(Reading, row);
+        QLocale::setDefault(QLocale(row.region));
+        const auto shown = open(row.window);
+        act(shown.get(), row.steps);
+        const QString line = seen(child(shown.get(), row.shows));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        QVERIFY2(seenAs(seen).match(line).hasMatch(), qPrintable(line));
+        QStringList parts = row.seen.split(u'#');
+        for (QString& part : parts)
+            part = QRegularExpression::escape(part);
+        const QRegularExpression pattern(u'^' + parts.join(QStringLiteral("[\\p{Nd},.\\x{66b}\\x{66c}]+")) + u'$');
+        QVERIFY2(pattern.match(line).hasMatch(), qPrintable(line));
     }
 };
 

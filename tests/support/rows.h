@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QTest>
+
+#include <initializer_list>
+
+namespace tillora::test {
+
+// A test's table as one typed column, "row", of a struct: one row a line,
+// each named by its place in the table.
+template <typename Row>
+void rows(std::initializer_list<Row> all)
+{
+    QTest::addColumn<Row>("row");
+    int place = 0;
+    for (const Row& row : all)
+        QTest::addRow("%d", ++place) << row;
+}
+
+} // namespace tillora::test

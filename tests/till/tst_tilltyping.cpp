@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The till worked as a shopkeeper works it, by keys and pastes: every figure
+// after every keystroke, and the marks on what cannot be used.
+#include "app/numbers/conversions.h"
+#include "app/numbers/formats.h"
+#include "support/rows.h"
+#include "support/support.h"
+#include "till/tillwindow.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+using namespace tillora;
+using namespace tillora::test;
+
+namespace {
+
+struct Typing {
+    QStringList steps;
+    QString figures; // line totals other than 0 and 0.00 as "row:text", "|", the seven totals ("_" empty)
+    QString mark;    // "box: reason"
+};
+
+QString figures(const QWidget& till)
+{
+    QString out;
+    const QStringList shown = texts(&till, tillResults);
+    for (int i = 0; i < 12; ++i)
+        out += shown[i] == u"0" || shown[i] == u"0.00" ? QString() : QStringLiteral("%1:%2 ").arg(i).arg(shown[i]);
+    out += u'|';
+    for (const QString& total : shown.mid(12))
+        out += u' ' + (total.isEmpty() ? QStringLiteral("_") : total);
+    return out;
+}
+
+QStringList marked(const QWidget& till)
+{
+    return marks(till).replaceInStrings(QRegularExpression(":.*"), QString());
+}
+
+// What every result box must show for the entries' texts (counts, cheques,
+// the float), worked out here from the strict reading and the two-decimal
+// format alone; or, when an entry cannot be used, the entries to mark (or
+// just one, for a sum beyond a double).
+struct Expected {
+    std::optional<QStringList> figures;
+    QStringList marked;
+    bool oneBlamed = false;
+};
+
+Expected expect(const QStringList& entries, bool figuresShown)
+{
+    static const double coins[12] = {0.01, 0.02, 0.05, 0.10, 0.20, 0.50, 1, 2, 5, 10, 20, 50};
+    Expected e;
+    double v[23];
+    bool typed = false;
+    for (int i = 0; i < 23; ++i) {
+        const Reading reading = strictNumber(entries[i]);
+        const bool blank = entries[i].trimmed().isEmpty() && entries[i].size() < entryCapacity;
+        if (!blank && (!reading.ok() || entries[i].size() >= entryCapacity))
+            e.marked << tillEntries[i];
+        v[i] = reading.value;
+        typed = typed || (i < 22 && v[i] != 0);
+    }
+    const bool noFloat = entries[22].trimmed().isEmpty();
+    if (noFloat && (figuresShown || typed) && !e.marked.contains(u"txtFloat"))
+        e.marked << QStringLiteral("txtFloat");
+    if (!e.marked.isEmpty() || noFloat)
+        return e;
+    bool beyond = false; // a sum beyond a double, or without a text that reads back
+    const auto fmt = [&](double x) {
+        beyond = beyond || !writable(x);
+        return beyond ? QString() : formatNumber(x, {.decimals = 2});
+    };
+    QStringList shown;
+    double change = 0, notes = 0, cheques = 0;
+    for (int i = 0; i < 12; ++i) {
+        shown << fmt(v[i] * coins[i]);
+        (i < 8 ? change : notes) += strictNumber(shown.back()).value;
+    }
+    for (int j = 12; j < 22; ++j)
+        cheques += v[j];
+    shown << fmt(change) << fmt(notes) << fmt(notes + change) << fmt(cheques) << fmt(notes + change + cheques)
+          << fmt(notes + change - v[22]) << fmt(strictNumber(fmt(cheques)).value);
+    e.oneBlamed = beyond;
+    if (!beyond)
+        e.figures = shown;
+    return e;
+}
+
+// One random edit, mostly what a user types, with slips enough to reach every fault.
+void edit(QWidget& till, QRandomGenerator& random)
+{
+    const auto below = [&](qsizetype n) { return int(random.bounded(int(n))); };
+    static const QStringList slips{"1", "5", "0", "25", ".", ",", "-", "+", "e", "e307", "e308", "x", " ", "1,000"};
+    QString text = QString::number(below(100000) / 100.0);
+    for (int n = below(3); n > 0; --n)
+        text = below(2) ? text + slips[below(slips.size())] : slips[below(slips.size())];
+    const QStringList faulty = marked(till);
+    auto* box = child<QLineEdit>(&till, !faulty.isEmpty() && below(3) == 0 ? faulty.front() : tillEntries[below(23)]);
+    box->setFocus(Qt::TabFocusReason);
+    const int action = below(10);
+    if (action < 4) // select all, then type
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (action < 6) {
+        QTest::keyClicks(box, text);
+    } else if (action < 8) {
+        QTest::keyClick(box, Qt::Key_Backspace);
+    } else { // a paste, now and then longer than a box holds
+        QApplication::clipboard()->setText(QString(below(3) ? below(8) : 1000 + below(200), u"75x. "[below(5)]) + text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Typing)
+
+class TestTillTyping : public QObject {
+    Q_OBJECT
+private slots:
+    void keystrokes_data()
+    {
+        const QString awaited = QStringLiteral("txtFloat: The totals are worked out once the float is entered.");
+        rows<Typing>({
+            {{}, "| _ _ _ _ _ _ _", ""},
+            {{"txtFloat=50", "txtTill_0=7", "txtTill_1=3", "txtTill_2=4", "txtTill_3=10", "txtTill_4=5", "txtTill_5=6",
+              "txtTill_6=12", "txtTill_7=4", "txtTill_8=3", "txtTill_9=5", "txtTill_10=2", "txtTill_11=1",
+              "txtChequeAmt_0=25.50", "txtChequeAmt_1=12"},
+             "0:0.07 1:0.06 2:0.20 3:1.00 4:1.00 5:3.00 6:12.00 7:8.00 8:15.00 9:50.00 10:40.00 11:50.00 | "
+             "25.33 155.00 180.33 37.50 217.83 130.33 37.50",
+             ""},
+            {{"txtFloat=5"}, "| 0.00 0.00 0.00 0.00 0.00 -5.00 0.00", ""},
+            {{"txtTill_3=4"}, "| _ _ _ _ _ _ _", awaited},
+            {{"txtTill_3=4", "txtTill_6=3", "txtFloat=5"}, "3:0.40 6:3.00 | 3.40 0.00 3.40 0.00 3.40 -1.60 0.00", ""},
+            {{"txtFloat=50", "txtTill_6=3", "txtTill_3=abc", "txtChequeAmt_0=7"},
+             "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00",
+             "txtTill_3: \u201cabc\u201d is not a number."},
+            {{"txtFloat=50", "txtTill_3=abc", "txtChequeAmt_0=7", "txtTill_3=4"},
+             "3:0.40 | 0.40 0.00 0.40 7.00 7.40 -49.60 7.00",
+             ""},
+            {{"txtFloat=50", "txtTill_6=3", "txtFloat=", "txtTill_6=7"},
+             "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00",
+             awaited},
+            {{"txtFloat=20000", "txtTill_11=1e15", "txtChequeAmt_0=1234.56"},
+             "11:50,000,000,000,000,000.00 | 0.00 50,000,000,000,000,000.00 50,000,000,000,000,000.00 1,234.56 "
+             "50,000,000,000,001,200.00 49,999,999,999,980,000.00 1,234.56",
+             ""},
+        });
+    }
+
+    // After the keys, every figure, and the marks, as the user sees them: a
+    // result box shows its figure from the start, smaller first, and cut only
+    // when smallest; the report prints, or says which box keeps it.
+    void keystrokes()
+    {
+        QFETCH(Typing, row);
+        auto till = shown<TillWindow>();
+        act(till.get(), row.steps);
+        QCOMPARE(figures(*till), row.figures);
+        QCOMPARE(marks(*till).join(u'\n'), row.mark);
+        for (const QString& name : tillResults) {
+            auto* box = child<QLineEdit>(till.get(), name);
+            const bool fits = box->fontMetrics().horizontalAdvance(box->text()) < box->width() - 8;
+            QVERIFY2(box->cursorPosition() == 0 && (fits || box->font().pixelSize() == 8), qPrintable(name));
+            QCOMPARE(box->toolTip(), fits ? QString() : box->text());
+        }
+        PrintRecord record;
+        till->setPrinterSource(RecordingPrinter::into(record));
+        QList<SeenBox> seen;
+        answerBoxes(row.mark.isEmpty() ? QStringList{} : QStringList{"OK"}, &seen);
+        act(till.get(), {"cmdPrintReport"});
+        QCOMPARE(record.documentsEnded, row.mark.isEmpty() ? 1 : 0);
+        if (!row.mark.isEmpty()) {
+            const QString box = child(till.get(), row.mark.section(u':', 0, 0))->accessibleName();
+            QVERIFY2(seen.value(0).text.contains(box + u':' + row.mark.section(u':', 1)),
+                     qPrintable(seen.value(0).text));
+        }
+    }
+
+    // Tabbing into a fresh "0" selects it; coming back selects from the caret on.
+    void typingOverTheZero()
+    {
+        auto till = shown<TillWindow>();
+        auto* count = child<QLineEdit>(till.get(), "txtTill_0");
+        child(till.get(), "txtFloat")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(count, "75");
+        QTest::keyClick(count, Qt::Key_Left);
+        QTest::keyClick(count, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClicks(count, "0");
+        QCOMPARE(count->text(), QStringLiteral("70"));
+    }
+
+    void randomTyping_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        QTest::newRow("fixed seed") << quint32(20261206);
+        if (qEnvironmentVariableIsSet("TILLORA_RANDOM_SEED"))
+            QTest::newRow("TILLORA_RANDOM_SEED") << quint32(qEnvironmentVariableIntValue("TILLORA_RANDOM_SEED"));
+    }
+
+    // Random edits by keys and pastes. After every change the results are what
+    // expect() works out, or, with an entry unusable, the last complete ones,
+    // with exactly those entries marked. TILLORA_RANDOM_SEED adds a seed.
+    void randomTyping()
+    {
+        QFETCH(quint32, seed);
+        auto till = shown<TillWindow>();
+        QStringList last = texts(till.get(), tillResults);
+        QString failure;
+        for (const QString& name : tillEntries) { // after the till's own handler
+            connect(child<QLineEdit>(till.get(), name), &QLineEdit::textChanged, this, [&] {
+                const Expected e = expect(texts(till.get(), tillEntries), !last.back().isEmpty());
+                const QStringList shown = texts(till.get(), tillResults), marks = marked(*till);
+                const bool right = e.figures ? shown == *e.figures && marks.isEmpty()
+                                             : shown == last && (e.oneBlamed ? marks.size() == 1 : marks == e.marked);
+                if (failure.isEmpty() && !right)
+                    failure = QStringLiteral("marked %1 for %2").arg(marks.join(u' '), e.marked.join(u' '));
+                last = shown;
+            });
+        }
+        QRandomGenerator random(seed);
+        int step = 0;
+        for (; step < 10000 && failure.isEmpty(); ++step)
+            edit(*till, random);
+        QVERIFY2(failure.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1, edit %2: %3").arg(seed).arg(step).arg(failure)));
+    }
+};
+
+QTEST_MAIN(TestTillTyping)
+#include "tst_tilltyping.moc"
