@@ -26,6 +26,7 @@ struct Readings {
     std::array<Traced, tillRows> counts;
     std::array<Traced, chequeRows> cheques;
     Traced floatAmount;
+    Traced expected;
     std::vector<EntryFault> faults;
 };
 
@@ -54,6 +55,7 @@ Readings readEntries(const TillEntries& entries, const QLocale& region)
     for (int j = 0; j < chequeRows; ++j)
         r.cheques[j] = read(entries.cheques[j], {EntryId::Kind::Cheque, j}, region, r.faults);
     r.floatAmount = read(entries.floatAmount, {EntryId::Kind::Float}, region, r.faults);
+    r.expected = read(entries.expectedTakings, {EntryId::Kind::ExpectedTakings}, region, r.faults);
     return r;
 }
 
@@ -61,7 +63,7 @@ bool anyTyped(const Readings& r)
 {
     const auto typed = [](const Traced& t) { return t.value != 0.0; };
     return std::any_of(r.counts.begin(), r.counts.end(), typed)
-        || std::any_of(r.cheques.begin(), r.cheques.end(), typed);
+        || std::any_of(r.cheques.begin(), r.cheques.end(), typed) || typed(r.expected);
 }
 
 // The figures from usable readings, in the order a person would work them
@@ -73,7 +75,7 @@ public:
     {
     }
 
-    TillFigures figures(const Readings& r)
+    TillFigures figures(const Readings& r, bool takingsExpected)
     {
         TillFigures f;
         Traced change, notes, cheques;
@@ -96,12 +98,27 @@ public:
         f.grandTotal = shown(grand, TillTotal::Grand);
         f.cashToBank = shown(cash, TillTotal::CashToBank);
         f.chequesToBank = shown({strictNumber(f.chequeTotal, m_region).value, cheques.entry}, TillTotal::Cheques);
+        if (takingsExpected)
+            checkTakings(f, {readBack(f.cashToBank), cash.entry, cash.weight}, cheques, r.expected);
         return f;
     }
 
     const std::optional<EntryFault>& fault() const { return m_fault; }
 
 private:
+    double readBack(const QString& shown) const { return strictNumber(shown, m_region).value; }
+
+    // What there is to bank, as shown, less what the till says was taken.
+    void checkTakings(TillFigures& f, const Traced& cash, const Traced& cheques, const Traced& expected)
+    {
+        const Traced banked = combine(cash, {readBack(f.chequesToBank), cheques.entry, cheques.weight},
+                                      TillTotal::OverShort, std::plus<>());
+        f.overShort = shown(combine(banked, expected, TillTotal::OverShort, std::minus<>()), TillTotal::OverShort);
+        const double difference = readBack(f.overShort);
+        using Verdict = TakingsCheck::Verdict;
+        f.takings = {difference > 0 ? Verdict::Over : difference < 0 ? Verdict::Short : Verdict::Balanced, difference};
+    }
+
     void blame(const Traced& culprit, Reason reason, TillTotal total = TillTotal::Change)
     {
         if (!m_fault)
@@ -158,7 +175,7 @@ TillOutcome workOutTill(const TillEntries& entries, bool figuresShown, const QLo
     if (!readings.faults.empty() || noFloat)
         return {std::nullopt, std::move(readings.faults)};
     WorkingOut workingOut(region);
-    TillFigures figures = workingOut.figures(readings);
+    TillFigures figures = workingOut.figures(readings, !entries.expectedTakings.trimmed().isEmpty());
     if (const auto& fault = workingOut.fault())
         return {std::nullopt, {*fault}};
     return {std::move(figures), {}};

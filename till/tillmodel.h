@@ -19,7 +19,7 @@ inline constexpr std::array<double, tillRows> denominations{0.01, 0.02, 0.05, 0.
 
 // One of the entries the user types into.
 struct EntryId {
-    enum class Kind { Count, Cheque, Float };
+    enum class Kind { Count, Cheque, Float, ExpectedTakings };
     Kind kind = Kind::Float;
     int row = 0; // of a count or a cheque
     bool operator==(const EntryId&) const = default;
@@ -30,17 +30,27 @@ struct TillEntries {
     std::array<QString, tillRows> counts;
     std::array<QString, chequeRows> cheques;
     QString floatAmount;
+    QString expectedTakings; // what the till roll says was taken; blank: no check
+};
+
+// The money to bank against the takings expected: more, less, or the same.
+struct TakingsCheck {
+    enum class Verdict { Over, Short, Balanced };
+    Verdict verdict = Verdict::Balanced;
+    double difference = 0; // over (positive) or short, as shown
 };
 
 // Every result box's text, each in the two-decimal number format.
 struct TillFigures {
     std::array<QString, tillRows> lineTotals;
     QString changeTotal, notesTotal, tillTotal, chequeTotal, grandTotal, cashToBank, chequesToBank;
+    QString overShort;                   // empty while no takings are expected
+    std::optional<TakingsCheck> takings; // the same, as a verdict
 };
 
 // The totals below the line totals, for telling which one a sum is beyond
 // a double in.
-enum class TillTotal { Change, Notes, Till, Cheques, Grand, CashToBank };
+enum class TillTotal { Change, Notes, Till, Cheques, Grand, CashToBank, OverShort };
 
 // An entry that keeps the figures from being worked out now, and why, for
 // the window to put into words.
@@ -61,15 +71,16 @@ struct EntryFault {
 
 struct TillOutcome {
     std::optional<TillFigures> figures; // all of them, or none
-    std::vector<EntryFault> faults;     // counts, then cheques, then the float
+    std::vector<EntryFault> faults;     // counts, cheques, the float, then the takings expected
 };
 
 // Works out every line total and total from the entries. An empty count or
 // cheque box counts as 0. The totals are built from the line totals as
-// they are shown (two decimals), the cheque total from the amounts as typed.
-// With the float empty nothing is worked out; once figures are shown or any
-// count or cheque is typed, the float is then a fault, since the figures on
-// show no longer follow the entries. Unusable text and sums beyond a
+// they are shown (two decimals), the cheque total from the amounts as typed;
+// the over or short from the cash and cheques to bank as shown. With the
+// float empty nothing is worked out; once figures are shown or any other
+// entry is typed, the float is then a fault, since the figures on show no
+// longer follow the entries. Unusable text and sums beyond a
 // double come back as faults, the entry with the larger share blamed for
 // a sum.
 TillOutcome workOutTill(const TillEntries& entries, bool figuresShown, const QLocale& region = QLocale());

@@ -25,11 +25,13 @@ struct Faults {
     QString floatAmount;
     bool figuresShown;
     QList<EntryFault> faults; // none: every figure is worked out, once there is a float
+    QString expectedTakings = {};
 };
 
-TillOutcome workOut(const Boxes& counts, const Boxes& cheques, const QString& floatAmount, bool shown = false)
+TillOutcome workOut(const Boxes& counts, const Boxes& cheques, const QString& floatAmount, bool shown = false,
+                    const QString& expected = {})
 {
-    TillEntries entries{{}, {}, floatAmount};
+    TillEntries entries{{}, {}, floatAmount, expected};
     entries.counts.fill(QStringLiteral("0"));
     entries.cheques.fill(QStringLiteral("0"));
     for (auto it = counts.begin(); it != counts.end(); ++it)
@@ -47,6 +49,11 @@ EntryFault count(int row, Reason reason, TillTotal total = TillTotal::Change)
 EntryFault cheque(int row, Reason reason, TillTotal total = TillTotal::Change)
 {
     return {{EntryId::Kind::Cheque, row}, reason, total};
+}
+
+EntryFault takings(Reason reason, TillTotal total = TillTotal::Change)
+{
+    return {{EntryId::Kind::ExpectedTakings}, reason, total};
 }
 
 EntryFault onFloat(Reason reason, TillTotal total = TillTotal::Change)
@@ -124,6 +131,11 @@ private slots:
              false,
              {count(7, Reason::TotalTooLarge, TillTotal::Change)}},
             {{}, {{0, "1.7976931348623157e308"}}, "0", false, {cheque(0, Reason::TotalTooLarge, TillTotal::Cheques)}},
+            // The takings expected: a figure like any other.
+            {{}, {}, "", false, {onFloat(Reason::FloatAwaited)}, "12"},
+            {{}, {}, "0", false, {takings(Reason::NotANumber)}, "12 pounds"},
+            {{{6, "1e307"}}, {}, "-1.5e308", false, {onFloat(Reason::TotalTooLarge, TillTotal::OverShort)}, "-1e308"},
+            {{{11, "2e306"}}, {}, "0", false, {takings(Reason::TotalTooLarge, TillTotal::OverShort)}, "-1.7e308"},
         });
     }
 
@@ -131,7 +143,8 @@ private slots:
     void faults()
     {
         QFETCH(Faults, row);
-        const TillOutcome outcome = workOut(row.counts, row.cheques, row.floatAmount, row.figuresShown);
+        const TillOutcome outcome
+            = workOut(row.counts, row.cheques, row.floatAmount, row.figuresShown, row.expectedTakings);
         QCOMPARE(QList<EntryFault>(outcome.faults.begin(), outcome.faults.end()), row.faults);
         QCOMPARE(outcome.figures.has_value(), row.faults.isEmpty() && !row.floatAmount.trimmed().isEmpty());
     }
