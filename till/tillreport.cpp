@@ -95,6 +95,13 @@ QList<PrintLine> tillReport(const TillSnapshot& till, const QLocale& region)
     report.heading(TillReport::tr("MISCELLANEOUS"));
     report.line(row(till.cashToBank, 2));
     report.line(row(till.chequesToBank, 2));
+    if (strictNumber(till.expected.text, region).ok()) {
+        report.empty();
+        report.text(TillReport::tr("TAKINGS CHECK"), true);
+        report.line(row(till.expected, 3));
+        report.line(row(till.overShort, 2));
+        report.text(QStringLiteral("\t\t\t\t") + till.takings);
+    }
     report.empty(true);
     report.text(TillReport::tr("END OF REPORT"), true);
     report.empty();

@@ -21,6 +21,8 @@ struct TillSnapshot {
     std::array<CaptionedText, chequeRows> cheques;
     std::array<CaptionedText, tillRows> lineTotals;
     CaptionedText changeTotal, notesTotal, tillTotal, chequeTotal, grandTotal, cashToBank, chequesToBank;
+    CaptionedText expected, overShort; // the takings check
+    QString takings;                   // its verdict in words
     QString copyright, website;
 };
 
@@ -28,6 +30,7 @@ struct TillSnapshot {
 // contents, cheques, totals, the grand total, cash to bank and a footer.
 // Rows of counts, cheques and line totals whose number is zero (an empty
 // box included) are left out; every other text is printed as it stands.
+// When takings are expected, the totals end with the takings check.
 QList<PrintLine> tillReport(const TillSnapshot& till, const QLocale& region = QLocale());
 
 } // namespace tillora

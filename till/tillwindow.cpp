@@ -3,12 +3,14 @@
 
 #include "app/numbers/formats.h"
 #include "app/widgets/controls.h"
+#include "app/widgets/fonts.h"
 #include "app/widgets/messagebox.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <cmath>
 #include <map>
 
 namespace tillora {
@@ -97,6 +99,14 @@ std::span<const ControlRow> TillWindow::controlTable()
         {"txtCashBank",    TextBox, "Frame16", "",                                       1320,  1920,   735,   285,  91, ReadOnly, "lblCashBank"},
         {"lblChequeBank",  Label,   "Frame16", QT_TR_NOOP("Cheques to Bank : £"),         120,  2400,  1095,   375,  95, AlignRight | Bold | WordWrap},
         {"txtChequeBank",  TextBox, "Frame16", "",                                       1320,  2520,   735,   285,  90, ReadOnly, "lblChequeBank"},
+
+        // Between "Exit TLR" and "About": the money to bank against the takings the till roll gives.
+        {"Frame17",        Frame,   nullptr,   QT_TR_NOOP("Takings Check"),              9000,  4560,  2175,  1680, 106, Bold},
+        {"lblExpected",    Label,   "Frame17", QT_TR_NOOP("Expected : £"),                120,   360,  1095,   255, 107, AlignRight | Bold},
+        {"txtExpected",    TextBox, "Frame17", "",                                       1320,   360,   735,   285, 104, {}, "lblExpected"},
+        {"lblOverShort",   Label,   "Frame17", QT_TR_NOOP("Over / Short : £"),            120,   900,  1095,   375, 108, AlignRight | Bold | WordWrap},
+        {"txtOverShort",   TextBox, "Frame17", "",                                       1320,  1020,   735,   285, 105, ReadOnly, "lblOverShort"},
+        {"lblTakings",     Label,   "Frame17", "",                                        120,  1380,  1935,   255, 109, AlignCenter},
     };
     // clang-format on
     return controls;
@@ -127,6 +137,9 @@ TillWindow::TillWindow()
     m_grandTotal = pair(QStringLiteral("lblGrandTotal"), QStringLiteral("txtTotal"));
     m_cashToBank = pair(QStringLiteral("lblCashBank"), QStringLiteral("txtCashBank"));
     m_chequesToBank = pair(QStringLiteral("lblChequeBank"), QStringLiteral("txtChequeBank"));
+    m_expected = pair(QStringLiteral("lblExpected"), QStringLiteral("txtExpected"));
+    m_overShort = pair(QStringLiteral("lblOverShort"), QStringLiteral("txtOverShort"));
+    m_takings = control<QLabel>(QStringLiteral("lblTakings"));
     m_date = pair(QStringLiteral("lblDate"), QStringLiteral("txtDate"));
     m_time = pair(QStringLiteral("lblTime"), QStringLiteral("txtTime"));
     m_copyright = control<QLabel>(QStringLiteral("lblCopyright"));
@@ -150,14 +163,14 @@ TillWindow::TillWindow()
 // Result boxes have no change handler: writing them never recalculates.
 void TillWindow::connectCommands()
 {
-    QList<QLineEdit*> entries{m_floatBox};
+    QList<QLineEdit*> entries{m_floatBox, m_expected.box};
     for (const Captioned& count : m_counts)
         entries << count.box;
     for (const Captioned& cheque : m_cheques)
         entries << cheque.box;
     for (QLineEdit* box : entries) {
         onEvent(box, &QLineEdit::textChanged, [this] { recalculate(); });
-        if (box != m_floatBox)
+        if (box != m_floatBox && box != m_expected.box)
             onEvent(qobject_cast<EntryBox*>(box), &EntryBox::entered, [box] { selectToEnd(box); });
     }
     onEvent(control<QPushButton>(QStringLiteral("cmdPrintReport")), &QPushButton::clicked, [this] { printReport(); });
@@ -194,6 +207,7 @@ TillEntries TillWindow::entries() const
     for (int j = 0; j < chequeRows; ++j)
         entries.cheques[j] = m_cheques[j].box->text();
     entries.floatAmount = m_floatBox->text();
+    entries.expectedTakings = m_expected.box->text();
     return entries;
 }
 
@@ -208,6 +222,25 @@ void TillWindow::showFigures(const TillFigures& figures)
     m_grandTotal.box->setText(figures.grandTotal);
     m_cashToBank.box->setText(figures.cashToBank);
     m_chequesToBank.box->setText(figures.chequesToBank);
+    m_overShort.box->setText(figures.overShort);
+    showTakings(figures.takings);
+}
+
+// The verdict in words, so that it never rests on a sign or a colour; the
+// box the takings are typed into says it too, for a screen reader.
+void TillWindow::showTakings(const std::optional<TakingsCheck>& takings)
+{
+    QString verdict;
+    if (takings) {
+        const QString amount = wholeInSentence(formatPounds(std::fabs(takings->difference)));
+        switch (takings->verdict) {
+        case TakingsCheck::Verdict::Over: verdict = tr("Over by %1").arg(amount); break;
+        case TakingsCheck::Verdict::Short: verdict = tr("Short by %1").arg(amount); break;
+        case TakingsCheck::Verdict::Balanced: verdict = tr("Balanced"); break;
+        }
+    }
+    setFittedCaption(m_takings, verdict);
+    m_expected.box->setAccessibleDescription(verdict);
 }
 
 QLineEdit* TillWindow::entryBox(EntryId entry) const
@@ -216,6 +249,7 @@ QLineEdit* TillWindow::entryBox(EntryId entry) const
     case EntryId::Kind::Count: return m_counts[entry.row].box;
     case EntryId::Kind::Cheque: return m_cheques[entry.row].box;
     case EntryId::Kind::Float: return m_floatBox;
+    case EntryId::Kind::ExpectedTakings: return m_expected.box;
     }
     return m_floatBox;
 }
@@ -227,6 +261,7 @@ void TillWindow::showFaults(const std::vector<EntryFault>& faults)
     for (const EntryFault& fault : faults)
         reasons.try_emplace(entryBox(fault.entry), describe(fault));
     markFault(m_floatBox, reasons[m_floatBox]);
+    markFault(m_expected.box, reasons[m_expected.box]);
     for (const Captioned& entry : m_counts)
         markFault(entry.box, reasons[entry.box]);
     for (const Captioned& entry : m_cheques)
@@ -251,6 +286,7 @@ QString TillWindow::describe(const EntryFault& fault) const
     case TillTotal::Cheques: return tr("This number makes the cheque total too large to calculate.");
     case TillTotal::Grand: return tr("This number makes the grand total too large to calculate.");
     case TillTotal::CashToBank: return tr("This number makes the cash to bank too large to calculate.");
+    case TillTotal::OverShort: return tr("This number makes the over or short too large to calculate.");
     }
     return {};
 }
@@ -273,6 +309,9 @@ TillSnapshot TillWindow::snapshot() const
     till.grandTotal = m_grandTotal.snapshot();
     till.cashToBank = m_cashToBank.snapshot();
     till.chequesToBank = m_chequesToBank.snapshot();
+    till.expected = m_expected.snapshot();
+    till.overShort = m_overShort.snapshot();
+    till.takings = m_takings->accessibleName().isEmpty() ? m_takings->text() : m_takings->accessibleName();
     till.copyright = m_copyright->text();
     till.website = m_website->text();
     return till;

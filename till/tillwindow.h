@@ -46,6 +46,7 @@ private:
     TillSnapshot snapshot() const;
     void showFigures(const TillFigures& figures);
     void showFaults(const std::vector<EntryFault>& faults);
+    void showTakings(const std::optional<TakingsCheck>& takings);
     // Why the entry cannot be used, in words.
     QString describe(const EntryFault& fault) const;
     QLineEdit* entryBox(EntryId entry) const;
@@ -58,6 +59,8 @@ private:
     std::array<Captioned, chequeRows> m_cheques;
     Captioned m_changeTotal, m_notesTotal, m_tillTotal, m_chequeTotal, m_grandTotal, m_cashToBank, m_chequesToBank;
     Captioned m_date, m_time;
+    Captioned m_expected, m_overShort;
+    QLabel* m_takings;
     QLabel *m_copyright, *m_website;
 
     PrinterSource m_printerSource = &PagePrinter::systemPrinter;

@@ -53,9 +53,10 @@ std::unique_ptr<QWidget> open(Window window)
 }
 
 const QStringList tillResults
-    = numbered("txtTotals_%1", 12) + QStringList{"txtChangeTotal", "txtNotesTotal", "txtTillTotal", "txtChequeTotal",
-                                                 "txtTotal",       "txtCashBank",   "txtChequeBank"};
-const QStringList tillEntries = numbered("txtTill_%1", 12) + numbered("txtChequeAmt_%1", 10) + QStringList{"txtFloat"};
+    = numbered("txtTotals_%1", 12) + QStringList{"txtChangeTotal", "txtNotesTotal", "txtTillTotal",  "txtChequeTotal",
+                                                 "txtTotal",       "txtCashBank",   "txtChequeBank", "txtOverShort"};
+const QStringList tillEntries
+    = numbered("txtTill_%1", 12) + numbered("txtChequeAmt_%1", 10) + QStringList{"txtFloat", "txtExpected"};
 const QStringList workedExample{"txtFloat=50.00", "txtTill_3=4",  "txtTill_6=3",         "txtTill_8=2",
                                 "txtTill_9=6",    "txtTill_10=1", "txtChequeAmt_0=25.00"};
 

@@ -8,6 +8,7 @@
 #include "till/tillwindow.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -19,8 +20,9 @@ namespace {
 
 struct Typing {
     QStringList steps;
-    QString figures; // line totals other than 0 and 0.00 as "row:text", "|", the seven totals ("_" empty)
-    QString mark;    // "box: reason"
+    QString figures;      // line totals other than 0 and 0.00 as "row:text", "|", the totals, over/short ("_" empty)
+    QString mark;         // "box: reason"
+    QString takings = {}; // the verdict
 };
 
 QString figures(const QWidget& till)
@@ -41,9 +43,9 @@ QStringList marked(const QWidget& till)
 }
 
 // What every result box must show for the entries' texts (counts, cheques,
-// the float), worked out here from the strict reading and the two-decimal
-// format alone; or, when an entry cannot be used, the entries to mark (or
-// just one, for a sum beyond a double).
+// the float, the takings expected), worked out here from the strict reading
+// and the two-decimal format alone; or, when an entry cannot be used, the
+// entries to mark (or just one, for a sum beyond a double).
 struct Expected {
     std::optional<QStringList> figures;
     QStringList marked;
@@ -54,19 +56,21 @@ Expected expect(const QStringList& entries, bool figuresShown)
 {
     static const double coins[12] = {0.01, 0.02, 0.05, 0.10, 0.20, 0.50, 1, 2, 5, 10, 20, 50};
     Expected e;
-    double v[23];
+    double v[24];
     bool typed = false;
-    for (int i = 0; i < 23; ++i) {
+    for (int i = 0; i < 24; ++i) {
         const Reading reading = strictNumber(entries[i]);
         const bool blank = entries[i].trimmed().isEmpty() && entries[i].size() < entryCapacity;
         if (!blank && (!reading.ok() || entries[i].size() >= entryCapacity))
             e.marked << tillEntries[i];
         v[i] = reading.value;
-        typed = typed || (i < 22 && v[i] != 0);
+        typed = typed || (i != 22 && v[i] != 0);
     }
     const bool noFloat = entries[22].trimmed().isEmpty();
     if (noFloat && (figuresShown || typed) && !e.marked.contains(u"txtFloat"))
         e.marked << QStringLiteral("txtFloat");
+    std::sort(e.marked.begin(), e.marked.end(),
+              [](const QString& a, const QString& b) { return tillEntries.indexOf(a) < tillEntries.indexOf(b); });
     if (!e.marked.isEmpty() || noFloat)
         return e;
     bool beyond = false; // a sum beyond a double, or without a text that reads back
@@ -74,16 +78,18 @@ Expected expect(const QStringList& entries, bool figuresShown)
         beyond = beyond || !writable(x);
         return beyond ? QString() : formatNumber(x, {.decimals = 2});
     };
+    const auto back = [](const QString& shown) { return strictNumber(shown).value; };
     QStringList shown;
     double change = 0, notes = 0, cheques = 0;
     for (int i = 0; i < 12; ++i) {
         shown << fmt(v[i] * coins[i]);
-        (i < 8 ? change : notes) += strictNumber(shown.back()).value;
+        (i < 8 ? change : notes) += back(shown.back());
     }
     for (int j = 12; j < 22; ++j)
         cheques += v[j];
     shown << fmt(change) << fmt(notes) << fmt(notes + change) << fmt(cheques) << fmt(notes + change + cheques)
-          << fmt(notes + change - v[22]) << fmt(strictNumber(fmt(cheques)).value);
+          << fmt(notes + change - v[22]) << fmt(back(fmt(cheques)));
+    shown << (entries[23].trimmed().isEmpty() ? QString() : fmt(back(shown[17]) + back(shown[18]) - v[23]));
     e.oneBlamed = beyond;
     if (!beyond)
         e.figures = shown;
@@ -125,29 +131,52 @@ private slots:
     {
         const QString awaited = QStringLiteral("txtFloat: The totals are worked out once the float is entered.");
         rows<Typing>({
-            {{}, "| _ _ _ _ _ _ _", ""},
+            {{}, "| _ _ _ _ _ _ _ _", ""},
             {{"txtFloat=50", "txtTill_0=7", "txtTill_1=3", "txtTill_2=4", "txtTill_3=10", "txtTill_4=5", "txtTill_5=6",
               "txtTill_6=12", "txtTill_7=4", "txtTill_8=3", "txtTill_9=5", "txtTill_10=2", "txtTill_11=1",
               "txtChequeAmt_0=25.50", "txtChequeAmt_1=12"},
              "0:0.07 1:0.06 2:0.20 3:1.00 4:1.00 5:3.00 6:12.00 7:8.00 8:15.00 9:50.00 10:40.00 11:50.00 | "
-             "25.33 155.00 180.33 37.50 217.83 130.33 37.50",
+             "25.33 155.00 180.33 37.50 217.83 130.33 37.50 _",
              ""},
-            {{"txtFloat=5"}, "| 0.00 0.00 0.00 0.00 0.00 -5.00 0.00", ""},
-            {{"txtTill_3=4"}, "| _ _ _ _ _ _ _", awaited},
-            {{"txtTill_3=4", "txtTill_6=3", "txtFloat=5"}, "3:0.40 6:3.00 | 3.40 0.00 3.40 0.00 3.40 -1.60 0.00", ""},
+            {{"txtFloat=5"}, "| 0.00 0.00 0.00 0.00 0.00 -5.00 0.00 _", ""},
+            {{"txtTill_3=4"}, "| _ _ _ _ _ _ _ _", awaited},
+            {{"txtTill_3=4", "txtTill_6=3", "txtFloat=5"}, "3:0.40 6:3.00 | 3.40 0.00 3.40 0.00 3.40 -1.60 0.00 _", ""},
             {{"txtFloat=50", "txtTill_6=3", "txtTill_3=abc", "txtChequeAmt_0=7"},
-             "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00",
+             "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00 _",
              "txtTill_3: \u201cabc\u201d is not a number."},
             {{"txtFloat=50", "txtTill_3=abc", "txtChequeAmt_0=7", "txtTill_3=4"},
-             "3:0.40 | 0.40 0.00 0.40 7.00 7.40 -49.60 7.00",
+             "3:0.40 | 0.40 0.00 0.40 7.00 7.40 -49.60 7.00 _",
              ""},
             {{"txtFloat=50", "txtTill_6=3", "txtFloat=", "txtTill_6=7"},
-             "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00",
+             "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00 _",
              awaited},
             {{"txtFloat=20000", "txtTill_11=1e15", "txtChequeAmt_0=1234.56"},
              "11:50,000,000,000,000,000.00 | 0.00 50,000,000,000,000,000.00 50,000,000,000,000,000.00 1,234.56 "
-             "50,000,000,000,001,200.00 49,999,999,999,980,000.00 1,234.56",
+             "50,000,000,000,001,200.00 49,999,999,999,980,000.00 1,234.56 _",
              ""},
+            // The takings check: cash and cheques to bank less the takings expected.
+            {{"txtFloat=50", "txtTill_8=40", "txtChequeAmt_0=12.30", "txtExpected=160.80"},
+             "8:200.00 | 0.00 200.00 200.00 12.30 212.30 150.00 12.30 1.50",
+             "",
+             "Over by £1.50"},
+            {{"txtExpected=1,000", "txtFloat=0", "txtTill_11=19.994"},
+             "11:999.70 | 0.00 999.70 999.70 0.00 999.70 "
+             "999.70 0.00 -0.30",
+             "",
+             "Short by £0.30"},
+            {{"txtFloat=10", "txtTill_9=2", "txtExpected=10"},
+             "9:20.00 | 0.00 20.00 20.00 0.00 20.00 10.00 0.00 0.00",
+             "",
+             "Balanced"},
+            {{"txtFloat=10", "txtTill_9=2", "txtExpected=10", "txtExpected= "},
+             "9:20.00 | 0.00 20.00 20.00 0.00 20.00 "
+             "10.00 0.00 _",
+             "",
+             ""},
+            {{"txtFloat=10", "txtExpected=10x", "txtTill_9=2"},
+             "| 0.00 0.00 0.00 0.00 0.00 -10.00 0.00 -20.00",
+             "txtExpected: \u201c10x\u201d is not a number.",
+             "Short by £20.00"},
         });
     }
 
@@ -161,6 +190,7 @@ private slots:
         act(till.get(), row.steps);
         QCOMPARE(figures(*till), row.figures);
         QCOMPARE(marks(*till).join(u'\n'), row.mark);
+        QCOMPARE(child<QLabel>(till.get(), "lblTakings")->text(), row.takings);
         for (const QString& name : tillResults) {
             auto* box = child<QLineEdit>(till.get(), name);
             const bool fits = box->fontMetrics().horizontalAdvance(box->text()) < box->width() - 8;

@@ -35,6 +35,8 @@ CONTROLS = [
     ("Tillora", "result", 12, r"(1|2|5|10|20|50) pences|£(1|2) coins|£(5|10|20|50) notes", r"0", r""),
     ("Tillora", "result", 7, r"Total (Change|Notes)|(Till|Grand) Total|Add Cheques|C(ash|heques) to Bank", r"", r""),
     ("Tillora", "result", 2, r"Date|Time", r"\d\d/\d\d/\d{4}|\d\d:\d\d", r""),
+    ("Tillora", "entry", 1, r"Expected", r"", r""),
+    ("Tillora", "result", 1, r"Over / Short", r"", r""),
     ("Tillora", "button", 2, r"Print (Screenshot|Report)", None, r""),
     ("Tillora", "button", 4, r"Start (VAT Calculator|Markup Program)|Exit TLR|About", None, r""),
     ("Tillora", "button", 1, r"Unused button", None, r"This button does nothing\. Exit TLR leaves the program\."),
@@ -69,6 +71,7 @@ TYPED = [
     ("Number of £10 notes", "1", "Number of £10 notes", "1", ""),
     ("Number of £50 notes", "1e15", "£50 notes", "50,000,000,000,000,000.00", ""),
     ("", "", "Cash to Bank", "49,999,999,999,980,000.00", ""),
+    ("Expected", "5e16", "Expected", "5e16", "Short by £20,000.00"),  # the takings check, heard as typed
 ]
 
 
