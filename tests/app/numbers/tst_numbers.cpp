@@ -5,10 +5,7 @@
 #include "app/numbers/conversions.h"
 #include "app/numbers/formats.h"
 #include "app/numbers/runtimeerror.h"
-
 #include "support/rows.h"
-
-#include <QTest>
 
 #include <cmath>
 #include <limits>
@@ -22,11 +19,12 @@ namespace {
 constexpr double inf = std::numeric_limits<double>::infinity();
 constexpr double largest = std::numeric_limits<double>::max();
 
-struct Typed { // what the strict reading makes of a text typed in a region
+struct Typed { // a text typed in a region: the strict reading, and the leading number "." its point
     const char* region;
     QString text;
-    double value;
-    std::optional<ReadFault> fault = std::nullopt;
+    double strict;
+    std::optional<ReadFault> fault;
+    double lenient;
 };
 
 struct Written { // a number written plainly and in pounds
@@ -36,111 +34,67 @@ struct Written { // a number written plainly and in pounds
     QString number, pounds;
 };
 
-struct Lenient {
-    QString text;
-    double value;
-};
-
-struct Plain {
-    const char* region;
-    double value;
-    QString text;
-};
-
-struct Moment {
-    const char* region;
-    QString pattern, text;
-};
-
 struct Sum {
     double (*operation)(double, double);
     double a, b, result;
     std::optional<Kind> fault = std::nullopt;
 };
 
+constexpr std::optional<ReadFault> ok = std::nullopt, notANumber = ReadFault::NotANumber, large = ReadFault::TooLarge;
+
 } // namespace
 
 Q_DECLARE_METATYPE(Typed)
 Q_DECLARE_METATYPE(Written)
-Q_DECLARE_METATYPE(Lenient)
-Q_DECLARE_METATYPE(Plain)
-Q_DECLARE_METATYPE(Moment)
 Q_DECLARE_METATYPE(Sum)
 
 class TestNumbers : public QObject {
     Q_OBJECT
 private slots:
-    void strictReading_data()
+    void reading_data()
     {
-        constexpr auto nan = ReadFault::NotANumber;
         rows<Typed>({
-            {"en_GB", "1,234,567.89", 1234567.89},
-            {"en_GB", " \t-50.00 ", -50},
-            {"en_GB", "+.5", 0.5},
-            {"en_GB", "5.", 5},
-            {"en_GB", "25E-1", 2.5},
-            {"en_GB", "(1,000.00)", -1000},
-            {"en_GB", "\u22125", -5},
-            {"en_GB", "1e-400", 0},
-            {"de_DE", "1.234,50", 1234.5},
-            {"fr_FR", "1\u202f234,50", 1234.5},
-            {"fr_FR", "1 234", 1234},             // a plain space for the narrow one
-            {"de_CH", "1'234'567.50", 1234567.5}, // the keyboard's apostrophe for ’
-            {"hi_IN", "12,34,567.00", 1234567},
-            {"ar_EG", "\u061c-\u0663\u066b\u0665", -3.5},
-            {"en_GB", "1e400", 0, ReadFault::TooLarge},
-            {"en_GB", QString(400, u'9'), 0, ReadFault::TooLarge},
+            {"en_GB", "1,234,567.89", 1234567.89, ok, 1},
+            {"en_GB", " \t-50.00 ", -50, ok, -50},
+            {"en_GB", "+.5", 0.5, ok, 0.5},
+            {"en_GB", "25E-1", 2.5, ok, 2.5},
+            {"en_GB", "(1,000.00)", -1000, ok, 0},
+            {"en_GB", "\u22125", -5, ok, 0},
+            {"en_GB", "1e-400", 0, ok, 0},
+            {"de_DE", "1.234,50", 1234.5, ok, 1.234},
+            {"fr_FR", "1 234,50", 1234.5, ok, 1234},     // a plain space for the narrow one
+            {"de_CH", "1'234'567.50", 1234567.5, ok, 1}, // the keyboard's apostrophe for ’
+            {"hi_IN", "12,34,567.00", 1234567, ok, 12},
+            {"ar_EG", "\u061c-\u0663\u066b\u0665", -3.5, ok, 0},
+            {"en_GB", "1e400", 0, large, inf},
+            {"en_GB", QString(400, u'9'), 0, large, inf},
             // Misplaced grouping is refused, so that a mistyped figure never becomes another.
-            {"en_GB", "1,5", 0, nan},
-            {"en_GB", "1234,567", 0, nan},
-            {"en_GB", "1,,000", 0, nan},
-            {"en_GB", "1 000", 0, nan},
-            {"hi_IN", "1,234,567", 0, nan},
-            {"de_DE", "1.5", 0, nan},
-            {"en_GB", "", 0, nan},
-            {"en_GB", "-", 0, nan},
-            {"en_GB", ".", 0, nan},
-            {"en_GB", "--1", 0, nan},
-            {"en_GB", "(-5)", 0, nan},
-            {"en_GB", "12abc", 0, nan},
-            {"en_GB", "1.2.3", 0, nan},
-            {"en_GB", "\u00a310", 0, nan},
-            {"en_GB", "7e+", 0, nan},
-            {"en_GB", "\u0665", 0, nan},
+            {"en_GB", "1,5", 0, notANumber, 1},
+            {"en_GB", "1234,567", 0, notANumber, 1234},
+            {"en_GB", "1,,000", 0, notANumber, 1},
+            {"en_GB", "1 000", 0, notANumber, 1000},
+            {"hi_IN", "1,234,567", 0, notANumber, 1},
+            {"de_DE", "1.5", 0, notANumber, 1.5},
+            {"en_GB", "", 0, notANumber, 0},
+            {"en_GB", "-", 0, notANumber, 0},
+            {"en_GB", "--1", 0, notANumber, 0},
+            {"en_GB", "(-5)", 0, notANumber, 0},
+            {"en_GB", "1.2.3", 0, notANumber, 1.2},
+            {"en_GB", "\u00a310", 0, notANumber, 0},
+            {"en_GB", "17.5%", 0, notANumber, 17.5},
+            {"en_GB", "7e+x", 0, notANumber, 7},
+            {"en_GB", "-.5e1\r2", 0, notANumber, -5},
+            {"en_GB", "\u0665", 0, notANumber, 0},
         });
     }
 
-    void strictReading()
+    void reading()
     {
         QFETCH(Typed, row);
         const Reading reading = strictNumber(row.text, QLocale(row.region));
         QCOMPARE(reading.fault, row.fault);
-        QCOMPARE(reading.value, row.value);
-    }
-
-    void lenientReading_data()
-    {
-        rows<Lenient>({
-            {"17.5%", 17.5},
-            {"\u00a310", 0},
-            {"1,000", 1},
-            {" \t1\n2 .5", 12.5},
-            {"- 5", -5},
-            {"-.5e1x", -5},
-            {"7e+", 7},
-            {"1.2.3", 1.2},
-            {"+-1", 0},
-            {"1\r2", 1},
-            {"", 0},
-            {"1e999", inf},
-        });
-    }
-
-    // The leading number, "." its only point; 0 when there is none.
-    void lenientReading()
-    {
-        QFETCH(Lenient, row);
-        QCOMPARE(lenientNumber(row.text), row.value);
+        QCOMPARE(reading.value, row.strict);
+        QCOMPARE(lenientNumber(row.text), row.lenient);
     }
 
     void writing_data()
@@ -178,79 +132,41 @@ private slots:
     }
 
     // What is written reads back as the number rounded, in every region, since
-    // the till adds up its line totals from their text. A plain number, at most
-    // 15 digits, reads back whole.
+    // the till adds up its line totals from their text; a plain number, at most
+    // 15 digits and no grouping, reads back whole. Only what could not be read
+    // back is refused.
     void roundTrip()
     {
         for (const char* name : {"en_GB", "de_DE", "fr_FR", "de_CH", "hi_IN", "ar_EG", "fa_IR"}) {
             const QLocale region(name);
             for (double value : {0.3, -50.0, 999.995, -1234567.891, 1e15, 2.675, 1e-9, 1.5e300, 1.79769313486231e308}) {
                 for (int decimals : {0, 2, 5}) {
-                    const QString written = formatNumber(value, {.decimals = decimals}, region);
                     const QString plain
                         = formatNumber(value, {.decimals = decimals, .groupDigits = false}, QLocale::c());
-                    QCOMPARE(strictNumber(written, region).value, strictNumber(plain, QLocale::c()).value);
+                    QCOMPARE(strictNumber(formatNumber(value, {.decimals = decimals}, region), region).value,
+                             strictNumber(plain, QLocale::c()).value);
                 }
                 QCOMPARE(strictNumber(numberToText(value, region), region).value, value);
             }
         }
-    }
-
-    void plainText_data()
-    {
-        rows<Plain>({
-            {"en_GB", 12.5, "12.5"},
-            {"en_GB", -10, "-10"},
-            {"en_GB", 0.1 + 0.2, "0.3"},
-            {"en_GB", 999999999999999, "999999999999999"},
-            {"en_GB", 1e15, "1E+15"},
-            {"en_GB", 1.5e-5, "0.000015"},
-            {"en_GB", -1.25e-7, "-1.25E-07"},
-            {"en_GB", 1e300, "1E+300"},
-            {"de_DE", 1234.5, "1234,5"},
-        });
-    }
-
-    // At most 15 significant digits, no grouping, no trailing zeros.
-    void plainText()
-    {
-        QFETCH(Plain, row);
-        QCOMPARE(numberToText(row.value, QLocale(row.region)), row.text);
-    }
-
-    // Only what the till could not read back is refused.
-    void unwritable()
-    {
         for (double value : {inf, std::nan(""), -largest, std::nextafter(largest, 0.0)}) {
             QVERIFY(!writable(value));
             QVERIFY_THROWS_EXCEPTION(RuntimeError, formatNumber(value));
             QVERIFY_THROWS_EXCEPTION(RuntimeError, formatPounds(value));
         }
-        QVERIFY(writable(1.79769313486231e308));
     }
 
-    void moment_data()
-    {
-        rows<Moment>({
-            {"en_GB", "dd/mm/yyyy", "05/12/2026"},
-            {"en_GB", "HH:mm", "09:07"},
-            {"en_GB", "d/m/yy hh:mm:ss", "5/12/26 09:07:03"},
-            {"en_GB", "mm hh:mm", "12 09:07"}, // the month, then minutes after an hour
-            {"de_DE", "dd/mm/yyyy", "05.12.2026"},
-            {"fi_FI", "HH:mm", "09.07"},
-            {"en_US", "dd/mm/yyyy", "05/12/2026"}, // in the pattern's order
-            {"ko_KR", "dd/mm/yyyy", "05. 12. 2026"},
-            {"ar_EG", "dd/mm/yyyy", "٠٥\u200f/١٢\u200f/٢٠٢٦"},
-            {"fa_IR", "HH:mm", "۰۹:۰۷"},
-        });
-    }
-
-    // 05/12/2026 09:07:03 in a pattern, with the region's separators.
+    // 05/12/2026 09:07:03 in a pattern, with the region's separators; "mm" is
+    // the month, but minutes after an hour.
     void moment()
     {
-        QFETCH(Moment, row);
-        QCOMPARE(formatMoment(QDateTime(QDate(2026, 12, 5), QTime(9, 7, 3)), row.pattern, QLocale(row.region)),
-                 row.text);
+        const QDateTime at(QDate(2026, 12, 5), QTime(9, 7, 3));
+        QCOMPARE(formatMoment(at, u"dd/mm/yyyy", QLocale("en_GB")), "05/12/2026");
+        QCOMPARE(formatMoment(at, u"d/m/yy mm hh:mm:ss", QLocale("en_GB")), "5/12/26 12 09:07:03");
+        QCOMPARE(formatMoment(at, u"dd/mm/yyyy HH:mm", QLocale("de_DE")), "05.12.2026 09:07");
+        QCOMPARE(formatMoment(at, u"HH:mm", QLocale("fi_FI")), "09.07");
+        QCOMPARE(formatMoment(at, u"dd/mm/yyyy", QLocale("ko_KR")), "05. 12. 2026");
+        QCOMPARE(formatMoment(at, u"dd/mm/yyyy HH:mm", QLocale("ar_EG")), "٠٥\u200f/١٢\u200f/٢٠٢٦ ٠٩:٠٧");
     }
 
     void checkedArithmetic_data()
@@ -258,14 +174,11 @@ private slots:
         rows<Sum>({
             {fp::add, 0.1, 0.2, 0.1 + 0.2},
             {fp::add, largest, largest, 0, Kind::Overflow},
-            {fp::subtract, 1, 3, -2},
             {fp::subtract, -largest, largest, 0, Kind::Overflow},
-            {fp::multiply, 1e200, 1e200, 0, Kind::Overflow},
             {fp::multiply, 0, inf, 0, Kind::InvalidOperation},
             {fp::divide, 1, 8, 0.125},
             {fp::divide, -5, 0, 0, Kind::DivisionByZero},
             {fp::divide, 0, 0, 0, Kind::InvalidOperation},
-            {fp::divide, largest, 0.5, 0, Kind::Overflow},
         });
     }
 
