@@ -30,7 +30,7 @@ std::span<const ControlRow> AboutWindow::controlTable()
 AboutWindow::AboutWindow()
     : FixedWindow(staticMetaObject, {"frmAbout", QT_TR_NOOP("About"), 3915, 2865, false, false}, controlTable())
 {
-    setFittedCaption(control<QLabel>(QStringLiteral("Label2")), tr("Version %1").arg(QLatin1String(tilloraVersion)));
+    setFittedCaption(control<QLabel>(QStringLiteral("Label2")), tr("Version %1").arg(QLatin1String(tilloraRelease)));
     auto* banner = control<QLabel>(QStringLiteral("Picture1"));
     QPalette palette = banner->palette();
     palette.setColor(QPalette::Window, QColor(0, 192, 192)); // teal, around the banner
