@@ -2,9 +2,9 @@
 <!DOCTYPE TS>
 <TS version="2.1" sourcelanguage="en_GB">
 <context>
-    <name>Arithmetic</name>
+    <name>EventBoundary</name>
     <message>
-        <source>The calculation has no valid result.</source>
+        <source>An unexpected error occurred.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -12,67 +12,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Zero divided by zero has no result.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The calculation divides by zero.</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>Calculators</name>
     <message>
-        <source>The amount or the VAT rate is too large to work with. Please check both figures.</source>
+        <source>The calculation has no valid result.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Total : £%1 + VAT (%2) = %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A VAT rate of -100% leaves no net amount to work from. Please check the VAT rate.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>VAT Paid: £%1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>£%1 + a markup of %2% = a selling price of £%3 - VAT on this item is £%4</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Conversions</name>
-    <message>
-        <source>An empty box is not a number.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>“%1” is not a number.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number is too large.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>EventBoundary</name>
-    <message>
-        <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>Formats</name>
-    <message>
-        <source>A number cannot be written with %1 decimal places.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number is too large to show.</source>
+        <source>The document could not be printed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -119,6 +67,14 @@ You can save the document as a PDF file instead, and print it later.</source>
         <source>The printer “%1” is stopped, so the document would only wait in its queue.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No printer is set up on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printing service of this computer is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -135,10 +91,6 @@ You can save the document as a PDF file instead, and print it later.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>No printer is set up on this computer.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The printer could not start the document.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -146,47 +98,8 @@ You can save the document as a PDF file instead, and print it later.</source>
         <source>The printer could not start a new page.</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>TillModel</name>
     <message>
-        <source>This number makes the change total too large to calculate.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This number makes the notes total too large to calculate.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This number makes the till total too large to calculate.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This number makes the cheque total too large to calculate.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This number makes the grand total too large to calculate.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This number makes the cash to bank too large to calculate.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>“%1” is too large to calculate with.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This count makes its line total too large to calculate.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This box is full at %1 characters, so part of what was put into it may be missing.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The totals are worked out once the float is entered.</source>
+        <source>The file on the disk does not hold the whole document</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -218,6 +131,10 @@ You can save the document as a PDF file instead, and print it later.</source>
     </message>
     <message>
         <source>END OF REPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TAKINGS CHECK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -252,6 +169,17 @@ You can save the document as a PDF file instead, and print it later.</source>
     <name>tillora::CalculatorWindow</name>
     <message>
         <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount or the VAT rate is too large to work with. Please check both figures.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tillora::EntryBox</name>
+    <message>
+        <source>This box is full at %1 characters, so part of what was put into it may be missing.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -299,6 +227,10 @@ You can save the document as a PDF file instead, and print it later.</source>
     </message>
     <message>
         <source>Select One</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>£%1 + a markup of %2% = a selling price of £%3 - VAT on this item is £%4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -553,6 +485,74 @@ Please correct this box, then print the report again.</source>
 Click &apos;Cancel&apos; to abort the program exit and print off a report.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Takings Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected : £</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over / Short : £</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Short by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is too large to calculate with.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The totals are worked out once the float is entered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This count makes its line total too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This number makes the change total too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This number makes the notes total too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This number makes the till total too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This number makes the cheque total too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This number makes the grand total too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This number makes the cash to bank too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This number makes the over or short too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tillora::VatCalculatorWindow</name>
@@ -590,6 +590,18 @@ Click &apos;Cancel&apos; to abort the program exit and print off a report.</sour
     </message>
     <message>
         <source>VAT Calculator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total : £%1 + VAT (%2) = %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT Paid: £%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A VAT rate of -100% leaves no net amount to work from. Please check the VAT rate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
