@@ -114,7 +114,7 @@ std::span<const ControlRow> TillWindow::controlTable()
 
 CaptionedText TillWindow::Captioned::snapshot() const
 {
-    return {label->text(), box->text()};
+    return {wholeCaption(label), box->text()};
 }
 
 TillWindow::TillWindow()
@@ -311,9 +311,9 @@ TillSnapshot TillWindow::snapshot() const
     till.chequesToBank = m_chequesToBank.snapshot();
     till.expected = m_expected.snapshot();
     till.overShort = m_overShort.snapshot();
-    till.takings = m_takings->accessibleName().isEmpty() ? m_takings->text() : m_takings->accessibleName();
-    till.copyright = m_copyright->text();
-    till.website = m_website->text();
+    till.takings = wholeCaption(m_takings);
+    till.copyright = wholeCaption(m_copyright);
+    till.website = wholeCaption(m_website);
     return till;
 }
 

@@ -198,6 +198,11 @@ void setFittedCaption(QGroupBox* frame, const QString& text)
     fitOneLine(frame, text, captionRoom(frame));
 }
 
+QString wholeCaption(const QLabel* label)
+{
+    return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+}
+
 void fitCaptions(QWidget* window)
 {
     for (QLabel* label : window->findChildren<QLabel*>()) {

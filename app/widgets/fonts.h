@@ -39,6 +39,9 @@ void setFittedCaption(QLabel* label, const QString& text);
 void setFittedCaption(QPushButton* button, const QString& text);
 void setFittedCaption(QGroupBox* frame, const QString& text);
 
+// A label's caption as set, whole even where it is shown cut short.
+QString wholeCaption(const QLabel* label);
+
 // Fits every caption of a window the same way: labels, buttons and frames.
 // Never cut at its start, a caption always shows how it begins.
 void fitCaptions(QWidget* window);

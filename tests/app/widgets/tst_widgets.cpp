@@ -214,7 +214,8 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
-    // The report, a fault's mark and the boxes that ask come through it too.
+    // The report, a fault's mark and the boxes that ask come through it too;
+    // the report prints captions whole, however they are shown.
     void everyMessageInTheLanguage()
     {
         LongTranslator translator;
@@ -231,7 +232,7 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(seen.size(), 2);
         for (QString text : texts)
-            QVERIFY2(text.remove(u'*').isEmpty() || text.startsWith(u'⟦'), qPrintable(text));
+            QVERIFY2((text.remove(u'*').isEmpty() || text.startsWith(u'⟦')) && !text.contains(u'…'), qPrintable(text));
     }
 
     void reading_data()
