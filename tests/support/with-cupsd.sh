@@ -19,8 +19,7 @@ printf '%s\n' "Listen $dir/cups.sock" "Browsing No" "WebInterface No" "DefaultAu
     "<Location />" "Order allow,deny" "Allow all" "</Location>" >"$dir/cupsd.conf"
 cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" &
 pid=$!
-export CUPS_SERVER="$dir/cups.sock" TILLORA_TEST_JOBS="$dir/out" TILLORA_TEST_QUEUE=tillora-a4
-export TILLORA_TEST_JOB_FILE="$TILLORA_TEST_JOBS/$TILLORA_TEST_QUEUE"
+export CUPS_SERVER="$dir/cups.sock" TILLORA_TEST_JOBS="$dir/out"
 unset PRINTER LPDEST
 for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -q "is running" && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 lpstat -r | grep -q "is running" || { cat "$dir/log/error_log" >&2; exit 2; }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Printing as the shopkeeper meets it: through a print server of the test's
-// own (with-cupsd.sh), and saved as PDF files instead.
+// Printing as the shopkeeper meets it: on each paper through a print server of
+// the test's own (with-cupsd.sh), read back from the PDF it made; and a PDF
+// offered, and saved or not, when printing fails.
+#include "support/rows.h"
 #include "support/support.h"
 #include "till/tillwindow.h"
 
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStorageInfo>
@@ -19,20 +20,43 @@ using namespace tillora::test;
 
 namespace {
 
-const QString queue = qEnvironmentVariable("TILLORA_TEST_QUEUE");
-// Set where no print service answers (tests/CMakeLists.txt).
+const QString jobs = qEnvironmentVariable("TILLORA_TEST_JOBS"); // set by with-cupsd.sh
 const bool noPrintService = qEnvironmentVariableIsSet("TILLORA_TEST_NO_PRINT_SERVICE");
-// Set by with-small-disks.sh.
-const QString smallDisk = qEnvironmentVariable("TILLORA_TEST_SMALL_DISK");
+const QString smallDisk = qEnvironmentVariable("TILLORA_TEST_SMALL_DISK"); // these two by with-small-disks.sh
 const QString readOnlyDisk = qEnvironmentVariable("TILLORA_TEST_READ_ONLY");
+const QString queue = QStringLiteral("tillora-a4"); // where printing fails
+const QString offer = "Nothing was printed. %1\n\nYou can save the document as a PDF file instead, and print it later.";
+[[maybe_unused]] const auto sizeLimited = std::signal(SIGXFSZ, SIG_IGN); // a write past it fails, as on a full disk
 
-const QString offer = QStringLiteral("Nothing was printed. %1\n\n"
-                                     "You can save the document as a PDF file instead, and print it later.");
+struct Printout {
+    QString queue;
+    QSizeF paper;      // in points
+    QRectF printable;  // in points from the paper's top left corner
+    QStringList steps; // then the report's lines, each after a "*" when bold, a print zone as "»"
+    QStringList lines;
+    int atRight; // lines at the right edge: a figure, or a piece of one, alone
+};
 
-bool write(const QString& path, const QByteArray& bytes)
+struct Failure {
+    QStringList queue;            // the commands that turn it away and take it back; none: no print service at all
+    QString why, command, folder; // what it says, what is printed, where the PDF is saved
+    qint64 room;                  // what is left free on the small disk
+    rlim_t sizeLimit;             // the largest file the program may write
+    QByteArray before;            // the file under the name, if any
+    QString reason;               // why the save fails; none: it is saved
+};
+
+// The report around its lists of lines, each line ending in "|", and its seven totals given ";" apart.
+QStringList reportOf(const QString& counts, const QString& cheques, const QString& lines, const QString& totals)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    const QStringList t = totals.split(u';');
+    return ("*|*Till Calculator - Report|*|*Date :»05/12/2026\t\tTime :»17:45|*TILL CONTENTS|" + counts + "|*CHEQUES||"
+            + cheques + "|*TOTALS||" + lines
+            + "Total Change : £\t\t%1|Total Notes : £\t\t\t%2||*CALCULATION OF GRAND TOTAL||Till Total : £\t\t\t%3|"
+              "Add Cheques : £\t\t%4|Grand Total : £\t\t\t%5||*MISCELLANEOUS||Cash to Bank : £\t\t%6|"
+              "Cheques to Bank : £\t\t%7|*|*END OF REPORT||© 2026 Tillora developers\t\twww.tillora.example")
+        .arg(t[0], t[1], t[2], t[3], t[4], t[5], t[6])
+        .split(u'|');
 }
 
 QString output(const QString& program, const QStringList& arguments)
@@ -43,14 +67,11 @@ QString output(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// The jobs the queue has finished, once nothing is left waiting in it.
-int completedJobs()
+// The jobs the queue has finished, or -1 while any waits in it.
+int completedJobs(const QString& queue)
 {
-    [[maybe_unused]] const bool settled = QTest::qWaitFor(
-        [] {
-            return output("lpstat", {"-o", queue}).isEmpty();
-        },
-        30000);
+    if (!QTest::qWaitFor([&] { return output("lpstat", {"-o", queue}).isEmpty(); }, 30000))
+        return -1;
     return int(output("lpstat", {"-W", "completed", "-o", queue}).count(u'\n'));
 }
 
@@ -59,300 +80,224 @@ struct Word {
     QString text;
 };
 
-// The words of a PDF (pdftotext -bbox) line by line: each page from its top,
-// each line from its left.
+// The words of a PDF as they were drawn, line by line, page after page.
 QList<QList<Word>> wordLines(const QString& pdf)
 {
-    static const QRegularExpression tag(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    QList<QList<Word>> pages, lines;
-    for (const QRegularExpressionMatch& m : tag.globalMatch(output("pdftotext", {"-bbox", pdf, "-"}))) {
-        if (m.captured(0) == u"<page ") {
-            pages.emplace_back();
-            continue;
-        }
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">(.*)</word>)re");
+    QList<QList<Word>> lines;
+    for (const QRegularExpressionMatch& m : word.globalMatch(output("pdftotext", {"-raw", "-bbox", pdf, "-"}))) {
         const auto at = [&](int n) { return m.captured(n).toDouble(); };
-        pages.back().append({QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4))), m.captured(5)});
-    }
-    for (QList<Word>& page : pages) {
-        std::sort(page.begin(), page.end(), [](const Word& a, const Word& b) {
-            return std::pair(qRound(a.box.top() * 10), a.box.left())
-                 < std::pair(qRound(b.box.top() * 10), b.box.left());
-        });
-        for (qsizetype i = 0; i < page.size(); ++i) {
-            if (i == 0 || qRound(page[i].box.top() * 10) != qRound(page[i - 1].box.top() * 10))
-                lines.emplace_back();
-            lines.back().append(page[i]);
-        }
+        if (lines.isEmpty() || lines.back().back().box.top() != at(2))
+            lines.emplace_back();
+        lines.back().append({QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4))), m.captured(5)});
     }
     return lines;
 }
 
-// Every character the PDF shows but blanks, in reading order.
-QString textOf(const QString& pdf)
+// Empties the folder and puts the bytes there under the name, when there are
+// any; fills the small disk with one more file, all but `room` bytes.
+bool prepare(const QString& folder, const QString& path, const QByteArray& bytes, qint64 room)
 {
-    QString text;
-    for (const QList<Word>& line : wordLines(pdf)) {
-        for (const Word& word : line)
-            text += word.text;
-    }
-    return text;
-}
-
-// Every character the lines print but blanks, in order.
-QString textOf(const PrintRecord& record)
-{
-    return printed(record).join(QString()).remove(QRegularExpression("[*»\\s]"));
-}
-
-// Empties the small disk, puts the bytes there under the name when there are
-// any, and fills it with one more file, all but `room` bytes (whole pages).
-bool fillSmallDisk(const QString& name, const QByteArray& bytes, qint64 room)
-{
-    if (smallDisk.isEmpty()) // never the current folder
-        return false;
-    const QDir disk(smallDisk);
-    for (const QString& file : disk.entryList(QDir::Files | QDir::Hidden))
-        QFile::remove(disk.filePath(file));
-    QFile filler(disk.filePath("filler"));
-    if (!(bytes.isEmpty() || write(name, bytes)) || !filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden))
+        QFile::remove(file.filePath());
+    QFile file(path), filler(folder + "/filler");
     const QByteArray page(4096, 'x');
+    if (!bytes.isEmpty()
+        && !(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size()))
+        return false;
+    if (folder != smallDisk || !filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return folder != smallDisk;
     while (filler.write(page) == page.size()) { }
     return filler.resize(filler.size() - room) && QStorageInfo(smallDisk).bytesAvailable() == room;
 }
 
 } // namespace
 
+Q_DECLARE_METATYPE(Printout)
+Q_DECLARE_METATYPE(Failure)
+
 class TestTillPrinting : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
+    void printout_data()
     {
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the file size limit fails, as on a full disk
+        const QStringList worked = reportOf(
+            "Number of 10p coins :\t\t\t4|Number of £1 coins :\t\t\t3|Number of £5 notes :\t\t\t2|"
+            "Number of £10 notes :\t\t\t6|Number of £20 notes :\t\t\t1|",
+            "Cheque 1 £\t\t\t25.00|",
+            "10 pences : £\t\t\t0.40|£1 coins : £\t\t\t3.00|£5 notes : £\t\t\t10.00|£10 notes : £\t\t\t60.00|"
+            "£20 notes: £\t\t\t20.00|",
+            "3.40;90.00;93.40;25.00;118.40;43.40;25.00");
+        // Rows whose text reads as zero are left out; the others print as typed.
+        const QStringList zeroSteps{"txtFloat=10", "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30", "txtChequeAmt_2=0.00",
+                                    "txtChequeAmt_4=1,000"};
+        const QStringList zeros = reportOf("", "Cheque 2 £\t\t\t0.30|Cheque 5 £\t\t\t1,000|", "",
+                                           "0.00;0.00;0.00;1,000.30;1,000.30;-10.00;1,000.30");
+        const QString huge = "100" + QString(",000").repeated(102) + ".00"; // 1e308, as the till writes it
+        const QStringList hugeSteps{"txtFloat=0", "txtChequeAmt_0=1e308"};
+        const QStringList huges
+            = reportOf("", "Cheque 1 £\t\t\t1e308|", "", "0.00;0.00;0.00;" + huge + ';' + huge + ";0.00;" + huge);
+        rows<Printout>({
+            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, workedExample, worked, 0},
+            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, {}, reportOf("", "", "", ";;;;;;"), 0},
+            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, zeroSteps, zeros, 0},
+            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, hugeSteps, huges, 9},
+        });
     }
 
-    void printServerJobs_data()
+    // The report's lines as the window shows them, then each press one job on
+    // the queue's own paper. The report whole and in order, every character
+    // inside the printable area and at 7 points or more (7.8 tall in
+    // Liberation Sans); each text after a tab or print zone on its stop, or
+    // else a figure alone at the right edge, broken after a thousands
+    // separator. The picture on one page, as large as it fits.
+    void printout()
     {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("images");
-        QTest::addColumn<QString>("fonts"); // the weight in the font names
-        QTest::newRow("report") << "cmdPrintReport" << 0 << "Bold";
-        QTest::newRow("screenshot") << "cmdPrintScreen" << 1 << "";
-    }
-
-    // Through a print server of the test's own (with-cupsd.sh) each press is one
-    // job of one page: the report as the window's own lines, in bold; or the picture.
-    void printServerJobs()
-    {
-        QFETCH(QString, command);
-        QFETCH(int, images);
-        QFETCH(QString, fonts);
-        if (queue.isEmpty())
+        QFETCH(Printout, row);
+        if (jobs.isEmpty())
             QSKIP("needs the print server of with-cupsd.sh");
+        const QRectF printable = row.printable;
+        const QString job = jobs + u'/' + row.queue, expected = row.lines.join(u'\n');
+        qputenv("PRINTER", row.queue.toUtf8());
         auto till = shown<TillWindow>();
-        act(till.get(), workedExample);
-        PrintRecord record;
-        till->setPrinterSource(RecordingPrinter::into(record));
-        act(till.get(), {command});
-        till->setPrinterSource(&PagePrinter::systemPrinter);
-        const int jobs = completedJobs();
-        act(till.get(), {command});
-        const QString job = qEnvironmentVariable("TILLORA_TEST_JOB_FILE");
-        QCOMPARE(completedJobs(), jobs + 1);
-        QCOMPARE(textOf(job), textOf(record));
-        QVERIFY(output("pdffonts", {job}).contains(fonts));
-        QVERIFY(output("pdfinfo", {job}).contains(QRegularExpression("Pages:\\s+1\\n")));
-        QCOMPARE(output("pdfimages", {"-list", job}).count(QStringLiteral("image")), images);
-    }
-
-    void printServerRefuses_data()
-    {
-        QTest::addColumn<QStringList>("commands"); // that turn the queue away, and take it back
-        QTest::addColumn<QString>("reason");
-        const QString stopped = QStringLiteral("is stopped, so the document would only wait in its queue.");
-        QTest::newRow("stopped") << QStringList{"cupsdisable", "cupsenable"} << stopped;
-        QTest::newRow("refusing") << QStringList{"cupsreject", "cupsaccept"} << QString("is not accepting documents.");
-    }
-
-    // A queue that would not print says so and offers a PDF instead of passing
-    // for printed; nothing is left waiting in it.
-    void printServerRefuses()
-    {
-        QFETCH(QStringList, commands);
-        QFETCH(QString, reason);
-        if (queue.isEmpty())
-            QSKIP("needs the print server of with-cupsd.sh");
-        auto till = shown<TillWindow>();
-        act(till.get(), workedExample);
-        const int jobs = completedJobs();
-        QList<SeenBox> seen;
-        answerBoxes({"Cancel"}, &seen);
-        QProcess::execute(commands[0], {queue});
-        act(till.get(), {"cmdPrintReport"});
-        QProcess::execute(commands[1], {queue});
-        QCOMPARE(completedJobs(), jobs);
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].text, offer.arg("The printer \u201c" + queue + "\u201d " + reason));
-        QCOMPARE(seen[0].defaultButton, "Save as PDF…");
-    }
-
-    void longFigures_data()
-    {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<int>("ownLines"); // lines that hold only a piece of a figure
-        QTest::newRow("smaller") << QStringList{"txtFloat=0", "txtChequeAmt_0=1e70"} << 0;
-        QTest::newRow("on a line of its own") << QStringList{"txtFloat=0", "txtChequeAmt_0=1e100"} << 3;
-        QTest::newRow("over three lines") << QStringList{"txtFloat=0", "txtChequeAmt_0=1e308"} << 9;
-        QStringList everyCount{"txtFloat=0", "txtChequeAmt_0=1e308"}; // 19 figures of 3 lines each
-        for (int row = 0; row < 12; ++row)
-            everyCount << QStringLiteral("txtTill_%1=1e300").arg(row);
-        QTest::newRow("over two pages") << everyCount << 57;
-    }
-
-    // Figures too wide for the page, as the cheque totals are, print whole and
-    // inside the printable area: smaller, down to 7 points; then each on lines
-    // of their own, right-aligned and broken after a thousands separator.
-    void longFigures()
-    {
-        QFETCH(QStringList, steps);
-        QFETCH(int, ownLines);
-        if (queue.isEmpty())
-            QSKIP("needs the print server of with-cupsd.sh");
-        auto till = shown<TillWindow>();
-        act(till.get(), steps);
+        child<QLineEdit>(till.get(), "txtDate")->setText("05/12/2026");
+        child<QLineEdit>(till.get(), "txtTime")->setText("17:45");
+        act(till.get(), row.steps);
         PrintRecord record;
         till->setPrinterSource(RecordingPrinter::into(record));
         act(till.get(), {"cmdPrintReport"});
+        QCOMPARE(printed(record), row.lines);
         till->setPrinterSource(&PagePrinter::systemPrinter);
-        const int jobs = completedJobs();
+        const int done = completedJobs(row.queue);
         act(till.get(), {"cmdPrintReport"});
-        QCOMPARE(completedJobs(), jobs + 1);
-        const QString job = qEnvironmentVariable("TILLORA_TEST_JOB_FILE");
+        QCOMPARE(completedJobs(row.queue), done + 1);
+        QVERIFY(output("pdffonts", {job}).contains(QRegularExpression("(?s)(?=.*Sans-Bold )(?=.*Sans )")));
         const QList<QList<Word>> lines = wordLines(job);
-        const QRectF printable = QPrinter(QPrinterInfo::defaultPrinter()).pageLayout().paintRectPoints();
-        const QRegularExpression piece(QStringLiteral("^[0-9,.]+$"));
-        double lowest = 1000, highest = 0;
-        int alone = 0;
-        for (qsizetype i = 0; i < lines.size(); ++i) {
+        const auto blank
+            = [&](qsizetype at) { return at < expected.size() && QString(" \t\n*»").contains(expected[at]); };
+        const auto right = [&](qsizetype i) {
+            return i < lines.size() && qAbs(lines[i].back().box.right() - printable.right()) < 0.1;
+        };
+        qsizetype at = 0, atRight = 0;
+        for (qsizetype i = 0; i < lines.size(); atRight += right(i++)) {
+            const bool goesOn = right(i) && right(i + 1) && lines[i].size() == 1 && lines[i + 1].size() == 1;
+            QVERIFY2(!goesOn || lines[i][0].text.endsWith(u','), qPrintable(lines[i][0].text));
             for (const Word& word : lines[i]) {
-                lowest = std::min(lowest, word.box.height());
-                highest = std::max(highest, word.box.height());
-                QVERIFY2(printable.adjusted(-0.1, -0.1, 0.1, 0.1).contains(word.box), qPrintable(word.text));
+                double step = 0; // in points: a tab's, a print zone's, or none
+                for (; blank(at); ++at)
+                    step = expected[at] == u'\t' ? 35 : expected[at] == u'»' ? 72 : 0;
+                const double stops = (word.box.left() - printable.left()) / std::max(step, 1.0);
+                QVERIFY2(expected.mid(at, word.text.size()) == word.text && word.box.height() > 7.8
+                             && printable.adjusted(-0.1, -0.1, 0.1, 0.1).contains(word.box)
+                             && (step == 0 || qAbs(stops - qRound(stops)) * step < 0.05
+                                 || (right(i) && &word == &lines[i][0])),
+                         qPrintable(word.text));
+                at += word.text.size();
             }
-            const Word& first = lines[i].front();
-            if (lines[i].size() > 1 || !piece.match(first.text).hasMatch() || first.box.left() < printable.left() + 1)
-                continue;
-            ++alone;
-            QVERIFY2(qAbs(first.box.right() - printable.right()) < 0.1, qPrintable(first.text));
-            const bool continued
-                = i + 1 < lines.size() && lines[i + 1].size() == 1 && piece.match(lines[i + 1].front().text).hasMatch();
-            QVERIFY2(!continued || first.text.endsWith(u','), qPrintable(first.text));
         }
-        QCOMPARE(textOf(job), textOf(record));
-        QCOMPARE(alone, ownLines);
-        QVERIFY(lowest / highest > 0.69); // 7 points at the least, beside 10
+        while (blank(at))
+            ++at;
+        QVERIFY(at == expected.size() && atRight == row.atRight);
+
+        act(till.get(), {"cmdPrintScreen"});
+        QCOMPARE(completedJobs(row.queue), done + 2);
+        const QString paper = QStringLiteral("Pages: +1\n(.*\n)*Page size: +%1 x %2 pts");
+        QVERIFY(output("pdfinfo", {job})
+                    .contains(QRegularExpression(paper.arg(row.paper.width()).arg(row.paper.height()))));
+        // The picture's pixels and how densely they are drawn, the same across and down.
+        const QStringList image
+            = output("pdfimages", {"-list", job}).split(u'\n').mid(2, 2).join(u' ').simplified().split(u' ');
+        QVERIFY(image.size() == 16 && image[12] == image[13]);
+        QCOMPARE(QSize(image[3].toInt(), image[4].toInt()), till->size());
+        const QSizeF drawn = QSizeF(till->size()) * 72 / image[12].toDouble(), room = printable.size() * 1.01;
+        QVERIFY2(drawn.width() < room.width() && drawn.height() < room.height()
+                     && (drawn.width() * 1.02 > room.width() || drawn.height() * 1.02 > room.height()),
+                 qPrintable(QStringLiteral("%1 x %2").arg(drawn.width()).arg(drawn.height())));
     }
 
-    void pdfSaveFails_data()
+    void failure_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<qint64>("room");       // what is left free on the small disk
-        QTest::addColumn<rlim_t>("sizeLimit");  // the largest file the program may write
-        QTest::addColumn<QByteArray>("before"); // the file under the name, if any
-        QTest::addColumn<QString>("reason");
-        const QStringList report{"cmdPrintReport"}, picture{"cmdPrintScreen"}; // with nothing typed, under 16 KiB
-        const QByteArray old = "%PDF-1.4 yesterday's report", none;
-        const QString full = QStringLiteral("No space left on device"), missing = smallDisk + "/no/such/folder";
+        const QStringList stop{"cupsdisable", "cupsenable"}, reject{"cupsreject", "cupsaccept"}, none;
+        const QString stopped = "The printer “" + queue + "” is stopped, so the document would only wait in its queue.";
+        const QString refusing = "The printer “" + queue + "” is not accepting documents.";
+        const QString off = "The printing service of this computer is not running.", full = "No space left on device";
+        const QString report = "cmdPrintReport", picture = "cmdPrintScreen", missing = smallDisk + "/no/such/folder";
+        const QString elsewhere = m_folder.path();
+        const QByteArray old = "%PDF-1.4 yesterday's report", no;
         const rlim_t any = RLIM_INFINITY;
-        QTest::newRow("no space at all") << report << smallDisk << 0LL << any << none << full;
-        QTest::newRow("no space, over a file") << report << smallDisk << 0LL << any << old << full;
-        QTest::newRow("no space for the picture") << picture << smallDisk << 0LL << any << none << full;
-        QTest::newRow("space running out") << report << smallDisk << 8192LL << any << old << full;
-        QTest::newRow("too large") << report << smallDisk << 32768LL << rlim_t(8192) << old << "File too large";
-        QTest::newRow("no such folder") << report << missing << 32768LL << any << none << "No such file or directory";
-        QTest::newRow("read-only place") << report << readOnlyDisk << 32768LL << any << none << "Read-only file system";
+        rows<Failure>({
+            {stop, stopped, report, elsewhere, 0, any, no, {}},
+            {reject, refusing, picture, elsewhere, 0, any, old, {}},
+            {none, off, report, elsewhere, 0, any, old, {}},
+            {none, off, picture, elsewhere, 0, any, no, {}},
+            {none, off, report, smallDisk, 0, any, no, full},
+            {none, off, report, smallDisk, 0, any, old, full},
+            {none, off, picture, smallDisk, 0, any, no, full},
+            {none, off, report, smallDisk, 8192, any, old, full},
+            {none, off, report, smallDisk, 32768, rlim_t(8192), old, "File too large"},
+            {none, off, report, missing, 0, any, no, "No such file or directory"},
+            {none, off, report, readOnlyDisk, 0, any, no, "Read-only file system"},
+        });
     }
 
-    // A save that fails names the file and the reason and offers another place;
-    // it leaves no file under the name, not even an empty one, and a file that
-    // was there stays byte for byte.
-    void pdfSaveFails()
+    // A queue that would not print, or no print service, says so and offers a
+    // PDF instead of passing for printed; nothing is left waiting to print.
+    // A save that fails names the file and the reason and offers another
+    // place; it leaves no file under the name, and one that was there stays
+    // byte for byte. A save that works says where; the file is whole.
+    void failure()
     {
-        QFETCH(QStringList, steps);
-        QFETCH(QString, folder);
-        QFETCH(qint64, room);
-        QFETCH(rlim_t, sizeLimit);
-        QFETCH(QByteArray, before);
-        QFETCH(QString, reason);
-        if (!noPrintService || smallDisk.isEmpty())
-            QSKIP("needs no print service, and the small disks of with-small-disks.sh");
-        const QString path = folder + "/till.pdf";
-        QVERIFY(fillSmallDisk(path, before, room));
-        const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        QFETCH(Failure, row);
+        if (row.queue.isEmpty() ? !noPrintService || smallDisk.isEmpty() : jobs.isEmpty())
+            QSKIP("needs with-cupsd.sh, or no print service and the small disks of with-small-disks.sh");
+        qputenv("PRINTER", queue.toUtf8());
+        const QString path = row.folder + "/till.pdf";
+        QVERIFY(prepare(row.folder, path, row.before, row.room));
+        const QStringList files
+            = row.reason.isEmpty() ? QStringList{"till.pdf"} : QDir(row.folder).entryList(QDir::Files | QDir::Hidden);
         auto till = shown<TillWindow>();
-        const QStringList answers = QStringList{"Save as PDF…", path}
-                                  + QStringList(before.isEmpty() ? 0 : 1, "&Yes") // replace it
-                                  + QStringList{"Choose Another Place…", "Close"};
+        act(till.get(), workedExample);
+        PrintRecord record;
+        till->setPrinterSource(RecordingPrinter::into(record));
+        act(till.get(), {row.command});
+        till->setPrinterSource(&PagePrinter::systemPrinter);
+        const int done = completedJobs(queue);
+        const QStringList answers
+            = QStringList{"Save as PDF…", path} + QStringList(row.before.isEmpty() ? 0 : 1, "&Yes")
+            + (row.reason.isEmpty() ? QStringList{"OK"} : QStringList{"Choose Another Place…", "Close"});
         QList<SeenBox> seen;
         answerBoxes(answers, &seen);
         rlimit usual{};
         getrlimit(RLIMIT_FSIZE, &usual);
-        const rlimit limited{std::min(sizeLimit, usual.rlim_max), usual.rlim_max};
+        const rlimit limited{std::min(row.sizeLimit, usual.rlim_max), usual.rlim_max};
+        QProcess::execute(row.queue.value(0, "true"), {queue});
         setrlimit(RLIMIT_FSIZE, &limited);
-        act(till.get(), steps);
+        act(till.get(), {row.command});
         setrlimit(RLIMIT_FSIZE, &usual);
+        QProcess::execute(row.queue.value(1, "true"), {queue});
+        QCOMPARE(completedJobs(queue), done);
         QCOMPARE(seen.size(), answers.size());
-        QCOMPARE(seen[0].text, offer.arg("The printing service of this computer is not running."));
-        const SeenBox& failure = seen[seen.size() - 2];
-        QCOMPARE(failure.text, "The PDF file \u201c" + path + "\u201d could not be saved: " + reason + ".");
-        QCOMPARE(failure.defaultButton, "Choose Another Place…");
-        QCOMPARE(seen.back().title, "Save as PDF"); // the other place
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), files);
-        QFile kept(path);
-        QCOMPARE(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), before);
-    }
-
-    void pdfSaved_data()
-    {
-        QTest::addColumn<QString>("command");
-        QTest::addColumn<int>("images");
-        QTest::newRow("report") << "cmdPrintReport" << 0;
-        QTest::newRow("screenshot") << "cmdPrintScreen" << 1;
-    }
-
-    // With no print service running the user is told so and offered a PDF.
-    // Saved in another place after a failure, over an older file, it is
-    // whole, and the words say where it is.
-    void pdfSaved()
-    {
-        QFETCH(QString, command);
-        QFETCH(int, images);
-        if (!noPrintService)
-            QSKIP("needs no print service, as tests/CMakeLists.txt runs it");
-        auto till = shown<TillWindow>();
-        act(till.get(), workedExample);
-        PrintRecord record;
-        till->setPrinterSource(RecordingPrinter::into(record));
-        act(till.get(), {command});
-        till->setPrinterSource(&PagePrinter::systemPrinter);
-        const QTemporaryDir dir;
-        const QString path = dir.filePath("till.pdf");
-        QVERIFY(write(path, "yesterday's"));
-        QList<SeenBox> seen;
-        answerBoxes({"Save as PDF…", dir.filePath("missing/till.pdf"), "Choose Another Place…", path, "&Yes", "OK"},
-                    &seen); // yes, replace it
-        act(till.get(), {command});
-        QCOMPARE(seen.size(), 6);
-        QCOMPARE(seen[0].text, offer.arg("The printing service of this computer is not running."));
+        QCOMPARE(seen[0].text, offer.arg(row.why));
         QCOMPARE(seen[0].defaultButton, "Save as PDF…");
-        QCOMPARE(seen[5].text, "The document was saved as \u201c" + path + "\u201d.");
-        QCOMPARE(textOf(path), textOf(record));
-        QCOMPARE(output("pdfimages", {"-list", path}).count(QStringLiteral("image")), images);
-        QVERIFY(output("pdfinfo", {path}).contains(QRegularExpression("Pages:\\s+1\\n")));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"till.pdf"});
+        QCOMPARE(QDir(row.folder).entryList(QDir::Files | QDir::Hidden), files);
+        QFile kept(path);
+        if (row.reason.isEmpty()) {
+            QCOMPARE(seen.back().text, "The document was saved as “" + path + "”.");
+            QCOMPARE(output("pdftotext", {"-raw", path, "-"}).remove(QRegularExpression("\\s")),
+                     printed(record).join("").remove(QRegularExpression("[*»\\s]")));
+            QCOMPARE(output("pdfimages", {"-list", path}).count("image"), record.pictures.size());
+            QVERIFY(output("pdfinfo", {path}).contains(QRegularExpression("Pages: +1\n")));
+            return;
+        }
+        QCOMPARE(seen[seen.size() - 2].text, "The PDF file “" + path + "” could not be saved: " + row.reason + ".");
+        QCOMPARE(seen[seen.size() - 2].defaultButton, "Choose Another Place…");
+        QCOMPARE(seen.back().title, "Save as PDF"); // the other place
+        QCOMPARE(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), row.before);
     }
+
+private:
+    QTemporaryDir m_folder;
 };
 
 QTEST_MAIN(TestTillPrinting)
