@@ -42,6 +42,13 @@ public:
     {
         if (!m_printer.isValid())
             throw printerError(Printing::tr("The printer \u201c%1\u201d cannot be used.").arg(info.printerName()));
+        // Qt lays a document out on A4, whatever paper the printer holds, and
+        // the print server then shrinks each page onto the real paper: on a
+        // receipt roll, to a quarter of its size, past reading. Laid out on
+        // the printer's own paper, the lines fit it at their own size, and
+        // the whole width the printer can reach is used.
+        if (m_printer.setPageSize(info.defaultPageSize()))
+            m_printer.setPageMargins(m_printer.pageLayout().minimumMargins(), m_printer.pageLayout().units());
     }
     QPagedPaintDevice& device() override { return m_printer; }
     void deliver() override

@@ -56,9 +56,10 @@ public:
 // the smallest size its figure goes on lines of its own, whole.
 class PagePrinter : public Printer {
 public:
-    // The system's default printer. Raises Kind::Printer when the printing
-    // service is not running, when no printer is installed, or when the
-    // printer's queue is stopped or turns documents away.
+    // The system's default printer, on the paper it holds. Raises
+    // Kind::Printer when the printing service is not running, when no
+    // printer is installed, or when the printer's queue is stopped or turns
+    // documents away.
     static std::unique_ptr<Printer> systemPrinter();
     // A PDF file, written whole or not at all: a failed save leaves nothing
     // under the name, and a file there before stays as it was.

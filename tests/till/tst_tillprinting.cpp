@@ -143,6 +143,10 @@ private slots:
             {"tillora-a4", {595, 842}, {18, 36, 559, 770}, {}, reportOf("", "", "", ";;;;;;"), 0},
             {"tillora-a4", {595, 842}, {18, 36, 559, 770}, zeroSteps, zeros, 0},
             {"tillora-a4", {595, 842}, {18, 36, 559, 770}, hugeSteps, huges, 9},
+            {"tillora-a5", {420, 595}, {18, 36, 384, 523}, workedExample, worked, 0},
+            {"tillora-roll80", {227, 842}, {11, 6, 205, 830}, workedExample, worked, 1},
+            {"tillora-roll58", {164, 595}, {14, 6, 136, 583}, workedExample, worked, 17},
+            {"tillora-roll58", {164, 595}, {14, 6, 136, 583}, hugeSteps, huges, 42},
         });
     }
 
