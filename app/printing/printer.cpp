@@ -325,14 +325,16 @@ void PagePrinter::printLine(const QList<PrintItem>& items)
     printRuns(runs, Qt::AlignLeft);
 }
 
+// As large as the page allows, whatever the paper: the window's own size in
+// points would overflow a receipt roll and leave most of a large page empty.
+// As wide as the printable area, or as tall when the page is too short for
+// that, its proportions kept, so that it is whole on one page.
 void PagePrinter::printPicture(QWidget& window)
 {
     begin();
     const QPixmap picture = window.grab();
-    const QSizeF natural = picture.deviceIndependentSize() * (resolution() / 96.0);
-    const double pageWidth = m_target->device().pageLayout().paintRectPixels(int(resolution())).width();
-    const double scale = natural.width() > pageWidth ? pageWidth / natural.width() : 1.0;
-    const QSizeF size = natural * scale;
+    const QSizeF printable = m_target->device().pageLayout().paintRectPixels(int(resolution())).size();
+    const QSizeF size = picture.deviceIndependentSize().scaled(printable, Qt::KeepAspectRatio);
     ensureRoom(size.height());
     m_painter->drawPixmap(QRectF(QPointF(0, m_y), size), picture, QRectF(picture.rect()));
     m_y += size.height();

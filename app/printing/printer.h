@@ -53,7 +53,8 @@ public:
 
 // Paints the document on a page device, every line within the printable
 // width, whatever the paper: a line too wide is printed smaller, and past
-// the smallest size its figure goes on lines of its own, whole.
+// the smallest size its figure goes on lines of its own, whole. A picture
+// is as large as the printable area allows, on one page.
 class PagePrinter : public Printer {
 public:
     // The system's default printer, on the paper it holds. Raises

@@ -147,6 +147,9 @@ private slots:
             {"tillora-roll80", {227, 842}, {11, 6, 205, 830}, workedExample, worked, 1},
             {"tillora-roll58", {164, 595}, {14, 6, 136, 583}, workedExample, worked, 17},
             {"tillora-roll58", {164, 595}, {14, 6, 136, 583}, hugeSteps, huges, 42},
+            {"tillora-letter", {612, 792}, {18, 36, 576, 720}, workedExample, worked, 0},
+            {"tillora-a3", {842, 1191}, {18, 36, 806, 1119}, workedExample, worked, 0},
+            {"tillora-label", {176, 82}, {4, 4, 168, 74}, workedExample, worked, 3},
         });
     }
 
