@@ -46,16 +46,18 @@ struct Failure {
     QString reason;               // why the save fails; none: it is saved
 };
 
-// The report around its lists of lines, each line ending in "|", and its seven totals given ";" apart.
-QStringList reportOf(const QString& counts, const QString& cheques, const QString& lines, const QString& totals)
+// The report around its lists of lines, each line ending in "|", its seven totals given ";" apart, and the
+// takings check's lines, if any.
+QStringList reportOf(const QString& counts, const QString& cheques, const QString& lines, const QString& totals,
+                     const QString& takings = {})
 {
     const QStringList t = totals.split(u';');
     return ("*|*Till Calculator - Report|*|*Date :»05/12/2026\t\tTime :»17:45|*TILL CONTENTS|" + counts + "|*CHEQUES||"
             + cheques + "|*TOTALS||" + lines
             + "Total Change : £\t\t%1|Total Notes : £\t\t\t%2||*CALCULATION OF GRAND TOTAL||Till Total : £\t\t\t%3|"
               "Add Cheques : £\t\t%4|Grand Total : £\t\t\t%5||*MISCELLANEOUS||Cash to Bank : £\t\t%6|"
-              "Cheques to Bank : £\t\t%7|*|*END OF REPORT||© 2026 Tillora developers\t\twww.tillora.example")
-        .arg(t[0], t[1], t[2], t[3], t[4], t[5], t[6])
+              "Cheques to Bank : £\t\t%7|%8*|*END OF REPORT||© 2026 Tillora developers\t\twww.tillora.example")
+        .arg(t[0], t[1], t[2], t[3], t[4], t[5], t[6], takings)
         .split(u'|');
 }
 
@@ -122,34 +124,41 @@ class TestTillPrinting : public QObject {
 private slots:
     void printout_data()
     {
-        const QStringList worked = reportOf(
+        const QStringList worked{
             "Number of 10p coins :\t\t\t4|Number of £1 coins :\t\t\t3|Number of £5 notes :\t\t\t2|"
             "Number of £10 notes :\t\t\t6|Number of £20 notes :\t\t\t1|",
             "Cheque 1 £\t\t\t25.00|",
             "10 pences : £\t\t\t0.40|£1 coins : £\t\t\t3.00|£5 notes : £\t\t\t10.00|£10 notes : £\t\t\t60.00|"
             "£20 notes: £\t\t\t20.00|",
-            "3.40;90.00;93.40;25.00;118.40;43.40;25.00");
+            "3.40;90.00;93.40;25.00;118.40;43.40;25.00",
+        };
+        const QStringList workedOut = reportOf(worked[0], worked[1], worked[2], worked[3]);
         // Rows whose text reads as zero are left out; the others print as typed.
         const QStringList zeroSteps{"txtFloat=10", "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30", "txtChequeAmt_2=0.00",
                                     "txtChequeAmt_4=1,000"};
         const QStringList zeros = reportOf("", "Cheque 2 £\t\t\t0.30|Cheque 5 £\t\t\t1,000|", "",
                                            "0.00;0.00;0.00;1,000.30;1,000.30;-10.00;1,000.30");
+        const QStringList shortSteps = workedExample + QStringList{"txtExpected=70"};
+        const QStringList short_ = reportOf(worked[0], worked[1], worked[2], worked[3],
+                                            "|*TAKINGS CHECK|Expected : £\t\t\t70|Over / Short : £\t\t-1.60|"
+                                            "\t\t\t\tShort by £1.60|");
         const QString huge = "100" + QString(",000").repeated(102) + ".00"; // 1e308, as the till writes it
         const QStringList hugeSteps{"txtFloat=0", "txtChequeAmt_0=1e308"};
         const QStringList huges
             = reportOf("", "Cheque 1 £\t\t\t1e308|", "", "0.00;0.00;0.00;" + huge + ';' + huge + ";0.00;" + huge);
         rows<Printout>({
-            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, workedExample, worked, 0},
+            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, workedExample, workedOut, 0},
             {"tillora-a4", {595, 842}, {18, 36, 559, 770}, {}, reportOf("", "", "", ";;;;;;"), 0},
             {"tillora-a4", {595, 842}, {18, 36, 559, 770}, zeroSteps, zeros, 0},
+            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, shortSteps, short_, 0},
             {"tillora-a4", {595, 842}, {18, 36, 559, 770}, hugeSteps, huges, 9},
-            {"tillora-a5", {420, 595}, {18, 36, 384, 523}, workedExample, worked, 0},
-            {"tillora-roll80", {227, 842}, {11, 6, 205, 830}, workedExample, worked, 1},
-            {"tillora-roll58", {164, 595}, {14, 6, 136, 583}, workedExample, worked, 17},
+            {"tillora-a5", {420, 595}, {18, 36, 384, 523}, workedExample, workedOut, 0},
+            {"tillora-roll80", {227, 842}, {11, 6, 205, 830}, workedExample, workedOut, 1},
+            {"tillora-roll58", {164, 595}, {14, 6, 136, 583}, workedExample, workedOut, 17},
             {"tillora-roll58", {164, 595}, {14, 6, 136, 583}, hugeSteps, huges, 42},
-            {"tillora-letter", {612, 792}, {18, 36, 576, 720}, workedExample, worked, 0},
-            {"tillora-a3", {842, 1191}, {18, 36, 806, 1119}, workedExample, worked, 0},
-            {"tillora-label", {176, 82}, {4, 4, 168, 74}, workedExample, worked, 3},
+            {"tillora-letter", {612, 792}, {18, 36, 576, 720}, workedExample, workedOut, 0},
+            {"tillora-a3", {842, 1191}, {18, 36, 806, 1119}, workedExample, workedOut, 0},
+            {"tillora-label", {176, 82}, {4, 4, 168, 74}, workedExample, workedOut, 3},
         });
     }
 
