@@ -99,7 +99,7 @@ QList<PrintLine> tillReport(const TillSnapshot& till, const QLocale& region)
         report.empty();
         report.text(TillReport::tr("TAKINGS CHECK"), true);
         report.line(row(till.expected, 3));
-        report.line(row(till.overShort, 2));
+        report.line(row(till.overShort, 3));
         report.text(QStringLiteral("\t\t\t\t") + till.takings);
     }
     report.empty(true);

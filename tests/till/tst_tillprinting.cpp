@@ -140,7 +140,7 @@ private slots:
                                            "0.00;0.00;0.00;1,000.30;1,000.30;-10.00;1,000.30");
         const QStringList shortSteps = workedExample + QStringList{"txtExpected=70"};
         const QStringList short_ = reportOf(worked[0], worked[1], worked[2], worked[3],
-                                            "|*TAKINGS CHECK|Expected : £\t\t\t70|Over / Short : £\t\t-1.60|"
+                                            "|*TAKINGS CHECK|Expected : £\t\t\t70|Over / Short : £\t\t\t-1.60|"
                                             "\t\t\t\tShort by £1.60|");
         const QString huge = "100" + QString(",000").repeated(102) + ".00"; // 1e308, as the till writes it
         const QStringList hugeSteps{"txtFloat=0", "txtChequeAmt_0=1e308"};
