@@ -134,10 +134,10 @@ private slots:
         };
         const QStringList workedOut = reportOf(worked[0], worked[1], worked[2], worked[3]);
         // Rows whose text reads as zero are left out; the others print as typed.
-        const QStringList zeroSteps{"txtFloat=10", "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30", "txtChequeAmt_2=0.00",
-                                    "txtChequeAmt_4=1,000"};
-        const QStringList zeros = reportOf("", "Cheque 2 £\t\t\t0.30|Cheque 5 £\t\t\t1,000|", "",
-                                           "0.00;0.00;0.00;1,000.30;1,000.30;-10.00;1,000.30");
+        const QStringList zeroSteps{"txtFloat=10",         "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30",
+                                    "txtChequeAmt_2=0.00", "txtChequeAmt_3=-5", "txtChequeAmt_4=1,000"};
+        const QStringList zeros = reportOf("", "Cheque 2 £\t\t\t0.30|Cheque 4 £\t\t\t-5|Cheque 5 £\t\t\t1,000|", "",
+                                           "0.00;0.00;0.00;995.30;995.30;-10.00;995.30");
         const QStringList shortSteps = workedExample + QStringList{"txtExpected=70"};
         const QStringList short_ = reportOf(worked[0], worked[1], worked[2], worked[3],
                                             "|*TAKINGS CHECK|Expected : £\t\t\t70|Over / Short : £\t\t\t-1.60|"
