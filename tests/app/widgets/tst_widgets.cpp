@@ -3,7 +3,6 @@
 // that show how their text begins, buttons that Enter presses, the focus in
 // order and in sight, every text in the user's language and fitted, figures
 // in their reading order in every region.
-#include "support/paintrecorder.h"
 #include "support/rows.h"
 #include "support/support.h"
 #include "till/tillwindow.h"
@@ -14,8 +13,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTextItem>
 #include <QTranslator>
 
 using namespace tillora;
@@ -65,11 +66,40 @@ QString spoken(QWidget* control, QAccessible::Text text)
     return QAccessible::queryAccessibleInterface(control)->text(text);
 }
 
-// The drawn text without blanks and the marks that steer its direction.
-QString seen(QWidget* widget)
-{
-    return drawnLine(widget).remove(QRegularExpression(QStringLiteral("[\\p{Cf}\\s]")));
-}
+// What a widget itself paints of text, as a user sees it whatever its text
+// property holds: the runs in reading order on screen, without blanks and
+// the marks that steer their direction, and where the first starts.
+// (An image of the widget's size, so that fonts are measured as on screen.)
+class Seen : public QImage, public QPaintEngine {
+public:
+    explicit Seen(QWidget* widget)
+        : QImage(widget->size().expandedTo({1, 1}), QImage::Format_ARGB32)
+        , QPaintEngine(AllFeatures)
+    {
+        widget->render(this, {}, {}, QWidget::DrawWindowBackground);
+        std::ranges::stable_sort(m_runs, {},
+                                 [](const auto& run) { return std::pair(qRound(run.second.y()), run.second.x()); });
+        for (const auto& run : m_runs)
+            line += run.first;
+        line.remove(QRegularExpression(QStringLiteral("[\\p{Cf}\\s]")));
+    }
+    qreal left() const { return m_runs.value(0).second.x(); }
+
+    QPaintEngine* paintEngine() const override { return const_cast<Seen*>(this); }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void updateState(const QPaintEngineState&) override { }
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override { }
+    void drawPath(const QPainterPath&) override { }
+    void drawPolygon(const QPointF*, int, PolygonDrawMode) override { }
+    void drawTextItem(const QPointF& at, const QTextItem& item) override { m_runs.append({item.text(), at}); }
+
+    QString line;
+
+private:
+    QList<std::pair<QString, QPointF>> m_runs;
+};
 
 } // namespace
 
@@ -108,9 +138,9 @@ private slots:
         if (row.caret >= 0)
             box->setCursorPosition(row.caret);
         QTest::keyClick(box, Qt::Key_Tab);
-        const QList<DrawnText> drawn = drawnTexts(box);
-        QVERIFY(!box->hasFocus() && drawn.value(0).text.startsWith(row.typed.left(3)));
-        QVERIFY2(drawn.front().at.x() >= 0, "the start of the text is scrolled out of sight");
+        const Seen drawn(box);
+        QVERIFY(!box->hasFocus() && drawn.line.startsWith(row.typed.left(3)));
+        QVERIFY2(drawn.left() >= 0, "the start of the text is scrolled out of sight");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(box->cursorPosition(), row.caret >= 0 ? row.caret : int(row.typed.size()));
         QCOMPARE(box->selectedText(), row.selectedOnReturn);
@@ -196,7 +226,8 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
         QStringList faults{shown->windowTitle().startsWith(u'⟦') ? QString() : shown->windowTitle()};
         for (QWidget* control : shown->findChildren<QWidget*>()) {
-            const QString name = spoken(control, QAccessible::Name), line = seen(control);
+            const Seen drawn(control);
+            const QString name = spoken(control, QAccessible::Name), line = drawn.line;
             if (qobject_cast<QLineEdit*>(control) && !name.isEmpty() && (!name.startsWith(u'⟦') || name.contains(" :")))
                 faults << control->objectName() + " is named " + name;
             const bool captioned = qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)
@@ -205,7 +236,7 @@ private slots:
                 continue;
             const bool whole = line.endsWith(u'⟧'), cut = line.endsWith(u'…');
             const QString tip = tipOf(control);
-            if (!line.startsWith(u'⟦') || drawnTexts(control).front().at.x() < 0 || (!whole && !cut)
+            if (!line.startsWith(u'⟦') || drawn.left() < 0 || (!whole && !cut)
                 || (cut
                     && (!tip.startsWith(u'⟦') || name != tip || !spoken(control, QAccessible::Description).isEmpty())))
                 faults << control->objectName() + u' ' + line;
@@ -260,7 +291,7 @@ private slots:
         QLocale::setDefault(QLocale(row.region));
         const auto shown = open(row.window);
         act(shown.get(), row.steps);
-        const QString line = seen(child(shown.get(), row.shows));
+        const QString line = Seen(child(shown.get(), row.shows)).line;
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
         QStringList parts = row.seen.split(u'#');
         for (QString& part : parts)
