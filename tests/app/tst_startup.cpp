@@ -3,16 +3,24 @@
 // and translations found where the install puts them.
 #include "app/numbers/region.h"
 #include "app/startup.h"
+#include "support/rows.h"
 #include "support/support.h"
 #include "till/tillwindow.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTranslator>
 
 using namespace tillora;
 using namespace tillora::test;
+
+struct Installed {
+    QString folder; // where the translation lies, from the program's folder
+    const char* language;
+    QString exitCaption, yesButton; // the latter Qt's own text, in the same language
+};
+
+Q_DECLARE_METATYPE(Installed)
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -24,52 +32,32 @@ private slots:
         adoptSystemRegion();
         auto till = shown<TillWindow>();
         act(till.get(), {"txtFloat=0", "txtTill_11=21"});
-        QCOMPARE(child<QLineEdit>(till.get(), "txtCashBank")->text(), QStringLiteral("1,050.00"));
-        QCOMPARE(child<QLineEdit>(till.get(), "txtDate")->text(), QDate::currentDate().toString("dd/MM/yyyy"));
+        QCOMPARE(texts(till.get(), {"txtCashBank", "txtDate"}),
+                 QStringList({"1,050.00", QDate::currentDate().toString("dd/MM/yyyy")}));
     }
 
     void translationsWhereInstalled_data()
     {
-        QTest::addColumn<QString>("folder"); // where the translation lies, from the program's folder
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("exitCaption");
-        QTest::addColumn<QString>("yesButton"); // Qt's own text, in the same language
-        QTest::newRow("beside the program") << "translations"
-                                            << "de_DE"
-                                            << "TLR beenden"
-                                            << "&Ja";
-        QTest::newRow("installed") << "../share/tillora/translations"
-                                   << "de_DE"
-                                   << "TLR beenden"
-                                   << "&Ja";
-        QTest::newRow("a region of the language") << "translations"
-                                                  << "de_AT"
-                                                  << "TLR beenden"
-                                                  << "&Ja";
-        QTest::newRow("no translation: all English") << "translations"
-                                                     << "fr_FR"
-                                                     << "Exit TLR"
-                                                     << "&Yes";
+        rows<Installed>({
+            {"translations", "de_DE", "TLR beenden", "&Ja"},
+            {"../share/tillora/translations", "de_DE", "TLR beenden", "&Ja"},
+            {"translations", "de_AT", "TLR beenden", "&Ja"}, // a region of the language
+            {"translations", "fr_FR", "Exit TLR", "&Yes"},   // no translation: all English
+        });
     }
 
     void translationsWhereInstalled()
     {
-        QFETCH(QString, folder);
-        QFETCH(QString, language);
-        QFETCH(QString, exitCaption);
-        QFETCH(QString, yesButton);
+        QFETCH(Installed, row);
         const QTemporaryDir root;
-        const QString program = root.filePath("bin");
-        QVERIFY(QDir().mkpath(program + u'/' + folder));
-        QVERIFY(QFile::copy(TEST_TRANSLATION, program + u'/' + folder + "/tillora_de.qm"));
-        installTranslations(QLocale(language), program);
+        const QString folder = root.filePath("bin/" + row.folder);
+        QVERIFY(QDir().mkpath(folder) && QFile::copy(TEST_TRANSLATION, folder + "/tillora_de.qm"));
+        installTranslations(QLocale(row.language), root.filePath("bin"));
         const TillWindow till;
         QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
-        const QString caption = child<QPushButton>(&till, "cmdExit")->text();
-        const QString yes = box.button(QMessageBox::Yes)->text();
+        const QStringList captions{child<QPushButton>(&till, "cmdExit")->text(), box.button(QMessageBox::Yes)->text()};
         qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
-        QCOMPARE(caption, exitCaption);
-        QCOMPARE(yes, yesButton);
+        QCOMPARE(captions, QStringList({row.exitCaption, row.yesButton}));
     }
 };
 
