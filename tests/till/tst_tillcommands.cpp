@@ -77,7 +77,6 @@ private slots:
             {{"&No"}, false},
             {{"Esc"}, false},
             {{"&Yes", "Cancel"}, false},
-            {{"&Yes", "Esc"}, false},
             {{"&Yes", "Close"}, false},
             {{"&Yes", "OK"}, true},
             {{"Enter", "Enter"}, true},
