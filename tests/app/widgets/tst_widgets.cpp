@@ -111,7 +111,8 @@ private slots:
     }
 
     // Once left, a box shows its text from the start, sign included; back in
-    // it by Tab, the caret is where it was left.
+    // it by Tab, the caret is where it was left, and back in its window, the
+    // selection.
     void leavingABox()
     {
         QFETCH(Leaving, row);
@@ -128,6 +129,15 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(box->cursorPosition(), row.caret);
         QCOMPARE(box->selectedText(), row.selectedOnReturn);
+        // Another window used meanwhile, the selection is there on coming back.
+        box->setSelection(1, 4);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        till->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(till.get()) && box->hasFocus());
+        QCOMPARE(box->selectedText(), row.typed.mid(1, 4));
     }
 
     void pressing_data()
