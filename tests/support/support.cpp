@@ -138,8 +138,7 @@ void answerBoxes(const QStringList& answers, QList<SeenBox>* seen)
         timer->stop();
         if (!box)
             return qWarning("no box came for %s", qPrintable(answers.front()));
-        if (seen)
-            seen->append(describe(box));
+        seen->append(describe(box));
         answerBoxes(answers.mid(1), seen); // first, as an answer may open the next box at once
         const QString& answer = answers.front();
         const QList<QAbstractButton*> buttons = box->findChildren<QAbstractButton*>();

@@ -67,7 +67,7 @@ struct SeenBox {
 // button with the text given, or the key "Esc" or "Enter"; a file dialog by
 // typing the path given as its file name; either by "Close" with no answer.
 // Records what each showed.
-void answerBoxes(const QStringList& answers, QList<SeenBox>* seen = nullptr);
+void answerBoxes(const QStringList& answers, QList<SeenBox>* seen);
 
 } // namespace tillora::test
 
