@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The markup calculator: the window with its list of rates, and the sum it shows.
+// The markup calculator: its sum, and the window with its list of rates.
+#include "markup/markupsums.h"
 #include "markup/markupwindow.h"
 #include "support/rows.h"
 #include "support/support.h"
@@ -12,6 +13,12 @@ using namespace tillora::test;
 
 namespace {
 
+struct Sum {
+    double cost;
+    int markup;
+    double vatRate, sellingPrice, vat; // the VAT the selling price contains
+};
+
 struct Shown {
     const char* region;
     QStringList steps;
@@ -20,11 +27,31 @@ struct Shown {
 
 } // namespace
 
+Q_DECLARE_METATYPE(Sum)
 Q_DECLARE_METATYPE(Shown)
 
 class TestMarkup : public QObject {
     Q_OBJECT
 private slots:
+    // The figures before the window rounds them: the VAT is what the price
+    // contains, whatever the sign of the cost or the rate.
+    void sum_data()
+    {
+        rows<Sum>({
+            {12.5, 10, 17.5, 16.15625, 2.40625},
+            {100, 10, -100, 0, -110},
+            {-40, 50, 25, -75, -15},
+        });
+    }
+
+    void sum()
+    {
+        QFETCH(Sum, row);
+        const MarkedUp result = markedUp(row.cost, row.markup, row.vatRate);
+        QCOMPARE(result.sellingPrice, row.sellingPrice);
+        QCOMPARE(result.vat, row.vat);
+    }
+
     void window_data()
     {
         const QString tenPercent = "£12.5 + a markup of 10% = a selling price of £16.16 - VAT on this item is £2.41";
