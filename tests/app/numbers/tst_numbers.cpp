@@ -66,6 +66,7 @@ private slots:
             // Misplaced grouping is refused, so that a mistyped figure never becomes another.
             {"en_GB", "1,5", 0, notANumber, 1},
             {"en_GB", "1234,567", 0, notANumber, 1234},
+            {"en_GB", ",100", 0, notANumber, 0},
             {"en_GB", "1 000", 0, notANumber, 1000},
             {"hi_IN", "1,234,567", 0, notANumber, 1},
             {"en_GB", "", 0, notANumber, 0},
