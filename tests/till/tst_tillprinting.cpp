@@ -52,8 +52,8 @@ QStringList reportOf(const QString& counts, const QString& cheques, const QStrin
                      const QString& takings = {})
 {
     const QStringList t = totals.split(u';');
-    return ("*|*Till Calculator - Report|*|*Date :»05/12/2026\t\tTime :»17:45|*TILL CONTENTS|" + counts + "|*CHEQUES||"
-            + cheques + "|*TOTALS||" + lines
+    const QString head = "*|*Till Calculator - Report|*|*Date :»05/12/2026\t\tTime :»17:45|*TILL CONTENTS|";
+    return (head + counts + "|*CHEQUES||" + cheques + "|*TOTALS||" + lines
             + "Total Change : £\t\t%1|Total Notes : £\t\t\t%2||*CALCULATION OF GRAND TOTAL||Till Total : £\t\t\t%3|"
               "Add Cheques : £\t\t%4|Grand Total : £\t\t\t%5||*MISCELLANEOUS||Cash to Bank : £\t\t%6|"
               "Cheques to Bank : £\t\t%7|%8*|*END OF REPORT||© 2026 Tillora developers\t\twww.tillora.example")
@@ -235,8 +235,9 @@ private slots:
     void failure_data()
     {
         const QStringList stop{"cupsdisable", "cupsenable"}, reject{"cupsreject", "cupsaccept"}, none;
-        const QString stopped = "The printer “" + queue + "” is stopped, so the document would only wait in its queue.";
-        const QString refusing = "The printer “" + queue + "” is not accepting documents.";
+        const QString printer = "The printer “" + queue + "” ";
+        const QString stopped = printer + "is stopped, so the document would only wait in its queue.";
+        const QString refusing = printer + "is not accepting documents.";
         const QString off = "The printing service of this computer is not running.", full = "No space left on device";
         const QString report = "cmdPrintReport", picture = "cmdPrintScreen", missing = smallDisk + "/no/such/folder";
         const QString elsewhere = m_folder.path();

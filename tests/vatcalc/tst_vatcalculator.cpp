@@ -40,11 +40,12 @@ private slots:
 
     void window_data()
     {
-        const QString hundred = "Total : £100.00 + VAT (£17.50) = £117.50";
+        const QString hundred = "Total : £100.00 + VAT (£17.50) = £117.50",
+                      zero = "Total : £0.00 + VAT (£0.00) = £0.00";
         rows<Shown>({
             {"en_GB", {"txtPrice=100", "txtCurrentVATRate=17.5", "cmdVATOn"}, hundred},
             {"en_GB", {"txtPrice=117.5", "txtCurrentVATRate=17.5", "cmdVATOn", "cmdVATOff"}, "VAT Paid: £17.50"},
-            {"en_GB", {"txtPrice=£100", "txtCurrentVATRate=17.5%", "cmdVATOn"}, "Total : £0.00 + VAT (£0.00) = £0.00"},
+            {"en_GB", {"txtPrice=£100", "txtCurrentVATRate=17.5%", "cmdVATOn"}, zero},
             {"en_GB",
              {"txtPrice=-50", "txtCurrentVATRate=20", "cmdVATOn"},
              "Total : £-50.00 + VAT (-£10.00) = -£60.00"},

@@ -57,6 +57,12 @@ public:
     bool isEmpty() const override { return false; }
 };
 
+// Whether a text starts as the long translation does, rather than untranslated.
+bool translated(const QString& text)
+{
+    return text.startsWith(u'⟦');
+}
+
 // What a widget itself paints of text, as a user sees it whatever its text
 // property holds: the runs in reading order on screen, without blanks and
 // the marks that steer their direction, and where the first starts.
@@ -206,12 +212,12 @@ private slots:
         QCoreApplication::installTranslator(&translator);
         const auto shown = open(window);
         QCoreApplication::removeTranslator(&translator);
-        QStringList faults{shown->windowTitle().startsWith(u'⟦') ? QString() : shown->windowTitle()};
+        QStringList faults{translated(shown->windowTitle()) ? QString() : shown->windowTitle()};
         for (QWidget* control : shown->findChildren<QWidget*>()) {
             const Seen drawn(control);
             QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
             const QString name = reader->text(QAccessible::Name), line = drawn.line;
-            if (qobject_cast<QLineEdit*>(control) && !name.isEmpty() && (!name.startsWith(u'⟦') || name.contains(" :")))
+            if (qobject_cast<QLineEdit*>(control) && !name.isEmpty() && (!translated(name) || name.contains(" :")))
                 faults << control->objectName() + " is named " + name;
             const bool captioned = qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)
                                 || qobject_cast<QGroupBox*>(control) || qobject_cast<QComboBox*>(control);
@@ -219,8 +225,8 @@ private slots:
                 continue;
             const bool whole = line.endsWith(u'⟧'), cut = line.endsWith(u'…');
             const QString tip = tipOf(control);
-            if (!line.startsWith(u'⟦') || drawn.left() < 0 || (!whole && !cut)
-                || (cut && (!tip.startsWith(u'⟦') || name != tip || !reader->text(QAccessible::Description).isEmpty())))
+            if (!translated(line) || drawn.left() < 0 || (!whole && !cut)
+                || (cut && (!translated(tip) || name != tip || !reader->text(QAccessible::Description).isEmpty())))
                 faults << control->objectName() + u' ' + line;
         }
         faults.removeAll(QString());
@@ -245,7 +251,7 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(seen.size(), 2);
         for (QString text : texts)
-            QVERIFY2((text.remove(u'*').isEmpty() || text.startsWith(u'⟦')) && !text.contains(u'…'), qPrintable(text));
+            QVERIFY2((text.remove(u'*').isEmpty() || translated(text)) && !text.contains(u'…'), qPrintable(text));
     }
 
     void reading_data()
