@@ -97,7 +97,7 @@ public:
         f.chequeTotal = shown(cheques, TillTotal::Cheques);
         f.grandTotal = shown(grand, TillTotal::Grand);
         f.cashToBank = shown(cash, TillTotal::CashToBank);
-        f.chequesToBank = shown({strictNumber(f.chequeTotal, m_region).value, cheques.entry}, TillTotal::Cheques);
+        f.chequesToBank = shown({readBack(f.chequeTotal), cheques.entry}, TillTotal::Cheques);
         if (takingsExpected)
             checkTakings(f, {readBack(f.cashToBank), cash.entry, cash.weight}, cheques, r.expected);
         return f;
