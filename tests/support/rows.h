@@ -8,14 +8,20 @@
 namespace tillora::test {
 
 // A test's table as one typed column, "row", of a struct: one row a line,
-// each named by its place in the table.
+// each named by the struct's first field, `name`, so that a failure says
+// which case it was.
 template <typename Row>
 void rows(std::initializer_list<Row> all)
 {
     QTest::addColumn<Row>("row");
     int place = 0;
-    for (const Row& row : all)
-        QTest::addRow("%d", ++place) << row;
+    for (const Row& row : all) {
+        ++place;
+        if constexpr (requires { row.name; })
+            QTest::newRow(row.name) << row;
+        else
+            QTest::addRow("%d", place) << row;
+    }
 }
 
 } // namespace tillora::test
