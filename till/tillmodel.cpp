@@ -91,15 +91,15 @@ public:
         const Traced till = combine(notes, change, TillTotal::Till, std::plus<>());
         const Traced grand = combine(till, cheques, TillTotal::Grand, std::plus<>());
         const Traced cash = combine(till, r.floatAmount, TillTotal::CashToBank, std::minus<>());
-        f.changeTotal = shown(change, TillTotal::Change);
-        f.notesTotal = shown(notes, TillTotal::Notes);
-        f.tillTotal = shown(till, TillTotal::Till);
-        f.chequeTotal = shown(cheques, TillTotal::Cheques);
-        f.grandTotal = shown(grand, TillTotal::Grand);
-        f.cashToBank = shown(cash, TillTotal::CashToBank);
-        f.chequesToBank = shown({readBack(f.chequeTotal), cheques.entry}, TillTotal::Cheques);
+        show(f, change, TillTotal::Change);
+        show(f, notes, TillTotal::Notes);
+        show(f, till, TillTotal::Till);
+        show(f, cheques, TillTotal::Cheques);
+        show(f, grand, TillTotal::Grand);
+        show(f, cash, TillTotal::CashToBank);
+        show(f, {readBack(f[TillTotal::Cheques]), cheques.entry}, TillTotal::ChequesToBank);
         if (takingsExpected)
-            checkTakings(f, {readBack(f.cashToBank), cash.entry, cash.weight}, cheques, r.expected);
+            checkTakings(f, {readBack(f[TillTotal::CashToBank]), cash.entry, cash.weight}, cheques, r.expected);
         return f;
     }
 
@@ -111,10 +111,10 @@ private:
     // What there is to bank, as shown, less what the till says was taken.
     void checkTakings(TillFigures& f, const Traced& cash, const Traced& cheques, const Traced& expected)
     {
-        const Traced banked = combine(cash, {readBack(f.chequesToBank), cheques.entry, cheques.weight},
+        const Traced banked = combine(cash, {readBack(f[TillTotal::ChequesToBank]), cheques.entry, cheques.weight},
                                       TillTotal::OverShort, std::plus<>());
-        f.overShort = shown(combine(banked, expected, TillTotal::OverShort, std::minus<>()), TillTotal::OverShort);
-        const double difference = readBack(f.overShort);
+        show(f, combine(banked, expected, TillTotal::OverShort, std::minus<>()), TillTotal::OverShort);
+        const double difference = readBack(f[TillTotal::OverShort]);
         using Verdict = TakingsCheck::Verdict;
         f.takings = {difference > 0 ? Verdict::Over : difference < 0 ? Verdict::Short : Verdict::Balanced, difference};
     }
@@ -138,12 +138,12 @@ private:
 
     // The largest doubles have no text that reads back as a number, so
     // writing a total can fault as much as working it out.
-    QString shown(const Traced& figure, TillTotal total)
+    void show(TillFigures& f, const Traced& figure, TillTotal total)
     {
         if (writable(figure.value))
-            return formatNumber(figure.value, {.decimals = 2}, m_region);
-        blame(figure, Reason::TotalTooLarge, total);
-        return {};
+            f.totals[size_t(total)] = formatNumber(figure.value, {.decimals = 2}, m_region);
+        else
+            blame(figure, Reason::TotalTooLarge, total);
     }
 
     // The line total as shown, and read back from what is shown, so that the

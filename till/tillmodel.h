@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -40,17 +41,75 @@ struct TakingsCheck {
     double difference = 0; // over (positive) or short, as shown
 };
 
+// The totals worked out from the line totals and the cheques, in the order
+// they are worked out.
+enum class TillTotal { Change, Notes, Till, Cheques, Grand, CashToBank, ChequesToBank, OverShort };
+inline constexpr int tillTotals = 8;
+
+// Where the report prints a total: under which heading, and how many tabs
+// stand between its caption and its figure.
+enum class ReportSection { Totals, GrandTotal, Miscellaneous, TakingsCheck };
+struct ReportPlace {
+    ReportSection section;
+    int tabs;
+};
+
+// What the window, its fault descriptions and the report know of a total;
+// adding a total is a row here and its sum in workOutTill().
+struct TillTotalRow {
+    TillTotal total;
+    const char* box;         // objectName of its result box
+    const char* label;       // objectName of the label that captions it
+    const char* tooLargeWhy; // untranslated: why an entry that takes it beyond a double cannot be used
+    ReportPlace report;
+};
+
+// clang-format off
+inline constexpr std::array<TillTotalRow, tillTotals> tillTotalTable{{
+    {TillTotal::Change, "txtChangeTotal", "lblTotalChange",
+     QT_TRANSLATE_NOOP("tillora::TillWindow", "This number makes the change total too large to calculate."),
+     {ReportSection::Totals, 2}},
+    {TillTotal::Notes, "txtNotesTotal", "lblTotalNotes",
+     QT_TRANSLATE_NOOP("tillora::TillWindow", "This number makes the notes total too large to calculate."),
+     {ReportSection::Totals, 3}},
+    {TillTotal::Till, "txtTillTotal", "lblTillTotal",
+     QT_TRANSLATE_NOOP("tillora::TillWindow", "This number makes the till total too large to calculate."),
+     {ReportSection::GrandTotal, 3}},
+    {TillTotal::Cheques, "txtChequeTotal", "lblChequeAdd",
+     QT_TRANSLATE_NOOP("tillora::TillWindow", "This number makes the cheque total too large to calculate."),
+     {ReportSection::GrandTotal, 2}},
+    {TillTotal::Grand, "txtTotal", "lblGrandTotal",
+     QT_TRANSLATE_NOOP("tillora::TillWindow", "This number makes the grand total too large to calculate."),
+     {ReportSection::GrandTotal, 3}},
+    {TillTotal::CashToBank, "txtCashBank", "lblCashBank",
+     QT_TRANSLATE_NOOP("tillora::TillWindow", "This number makes the cash to bank too large to calculate."),
+     {ReportSection::Miscellaneous, 2}},
+    // The cheque total again, as written and read back: it can go beyond a double only where that does.
+    {TillTotal::ChequesToBank, "txtChequeBank", "lblChequeBank",
+     QT_TRANSLATE_NOOP("tillora::TillWindow", "This number makes the cheque total too large to calculate."),
+     {ReportSection::Miscellaneous, 2}},
+    {TillTotal::OverShort, "txtOverShort", "lblOverShort",
+     QT_TRANSLATE_NOOP("tillora::TillWindow", "This number makes the over or short too large to calculate."),
+     {ReportSection::TakingsCheck, 3}},
+}};
+// clang-format on
+static_assert(
+    [] {
+        for (size_t i = 0; i < tillTotalTable.size(); ++i)
+            if (size_t(tillTotalTable[i].total) != i)
+                return false;
+        return true;
+    }(),
+    "the totals' table lists them in the order of TillTotal");
+
 // Every result box's text, each in the two-decimal number format.
 struct TillFigures {
     std::array<QString, tillRows> lineTotals;
-    QString changeTotal, notesTotal, tillTotal, chequeTotal, grandTotal, cashToBank, chequesToBank;
-    QString overShort;                   // empty while no takings are expected
-    std::optional<TakingsCheck> takings; // the same, as a verdict
-};
+    std::array<QString, tillTotals> totals; // by TillTotal; the over or short empty while no takings are expected
+    std::optional<TakingsCheck> takings;    // the over or short as a verdict, when takings are expected
 
-// The totals below the line totals, for telling which one a sum is beyond
-// a double in.
-enum class TillTotal { Change, Notes, Till, Cheques, Grand, CashToBank, OverShort };
+    const QString& operator[](TillTotal total) const { return totals[size_t(total)]; }
+};
 
 // An entry that keeps the figures from being worked out now, and why, for
 // the window to put into words.

@@ -56,6 +56,15 @@ public:
         }
     }
 
+    // The totals the report prints under `section`, in the table's order.
+    void totals(const TillSnapshot& till, ReportSection section)
+    {
+        for (const TillTotalRow& total : tillTotalTable) {
+            if (total.report.section == section)
+                line(row(till.totals[size_t(total.total)], total.report.tabs));
+        }
+    }
+
     QList<PrintLine> lines() const { return m_lines; }
 
 private:
@@ -84,23 +93,19 @@ QList<PrintLine> tillReport(const TillSnapshot& till, const QLocale& region)
     report.empty();
     report.heading(TillReport::tr("TOTALS"));
     report.nonZeroRows(till.lineTotals);
-    report.line(row(till.changeTotal, 2));
-    report.line(row(till.notesTotal, 3));
+    report.totals(till, ReportSection::Totals);
     report.empty();
     report.heading(TillReport::tr("CALCULATION OF GRAND TOTAL"));
-    report.line(row(till.tillTotal, 3));
-    report.line(row(till.chequeTotal, 2));
-    report.line(row(till.grandTotal, 3));
+    report.totals(till, ReportSection::GrandTotal);
     report.empty();
     report.heading(TillReport::tr("MISCELLANEOUS"));
-    report.line(row(till.cashToBank, 2));
-    report.line(row(till.chequesToBank, 2));
-    if (strictNumber(till.expected.text, region).ok()) {
+    report.totals(till, ReportSection::Miscellaneous);
+    if (till.takings) {
         report.empty();
         report.text(TillReport::tr("TAKINGS CHECK"), true);
         report.line(row(till.expected, 3));
-        report.line(row(till.overShort, 3));
-        report.text(QStringLiteral("\t\t\t\t") + till.takings);
+        report.totals(till, ReportSection::TakingsCheck);
+        report.text(QStringLiteral("\t\t\t\t") + *till.takings);
     }
     report.empty(true);
     report.text(TillReport::tr("END OF REPORT"), true);

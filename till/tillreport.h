@@ -20,17 +20,17 @@ struct TillSnapshot {
     std::array<CaptionedText, tillRows> counts;
     std::array<CaptionedText, chequeRows> cheques;
     std::array<CaptionedText, tillRows> lineTotals;
-    CaptionedText changeTotal, notesTotal, tillTotal, chequeTotal, grandTotal, cashToBank, chequesToBank;
-    CaptionedText expected, overShort; // the takings check
-    QString takings;                   // its verdict in words
+    std::array<CaptionedText, tillTotals> totals; // by TillTotal
+    CaptionedText expected;                       // the takings the till roll gives
+    std::optional<QString> takings;               // the check's verdict in words, when takings are expected
     QString copyright, website;
 };
 
 // The day's figures as the report prints them: a title block, the till
-// contents, cheques, totals, the grand total, cash to bank and a footer.
-// Rows of counts, cheques and line totals whose number is zero (an empty
-// box included) are left out; every other text is printed as it stands.
-// When takings are expected, the totals end with the takings check.
+// contents, cheques, totals, the grand total, cash to bank, the takings
+// check when takings are expected, and a footer. Rows of counts, cheques
+// and line totals whose number is zero (an empty box included) are left
+// out; every other text is printed as it stands.
 QList<PrintLine> tillReport(const TillSnapshot& till, const QLocale& region = QLocale());
 
 } // namespace tillora

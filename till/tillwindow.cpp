@@ -130,15 +130,9 @@ TillWindow::TillWindow()
     }
     for (int j = 0; j < chequeRows; ++j)
         m_cheques[j] = pair(QStringLiteral("lblCheque_%1").arg(j), QStringLiteral("txtChequeAmt_%1").arg(j));
-    m_changeTotal = pair(QStringLiteral("lblTotalChange"), QStringLiteral("txtChangeTotal"));
-    m_notesTotal = pair(QStringLiteral("lblTotalNotes"), QStringLiteral("txtNotesTotal"));
-    m_tillTotal = pair(QStringLiteral("lblTillTotal"), QStringLiteral("txtTillTotal"));
-    m_chequeTotal = pair(QStringLiteral("lblChequeAdd"), QStringLiteral("txtChequeTotal"));
-    m_grandTotal = pair(QStringLiteral("lblGrandTotal"), QStringLiteral("txtTotal"));
-    m_cashToBank = pair(QStringLiteral("lblCashBank"), QStringLiteral("txtCashBank"));
-    m_chequesToBank = pair(QStringLiteral("lblChequeBank"), QStringLiteral("txtChequeBank"));
+    for (const TillTotalRow& total : tillTotalTable)
+        m_totals[size_t(total.total)] = pair(QLatin1String(total.label), QLatin1String(total.box));
     m_expected = pair(QStringLiteral("lblExpected"), QStringLiteral("txtExpected"));
-    m_overShort = pair(QStringLiteral("lblOverShort"), QStringLiteral("txtOverShort"));
     m_takings = control<QLabel>(QStringLiteral("lblTakings"));
     m_date = pair(QStringLiteral("lblDate"), QStringLiteral("txtDate"));
     m_time = pair(QStringLiteral("lblTime"), QStringLiteral("txtTime"));
@@ -196,7 +190,7 @@ void TillWindow::recalculate()
 TillOutcome TillWindow::outcome() const
 {
     // Totals stay empty until the first figures are worked out.
-    return workOutTill(entries(), !m_tillTotal.box->text().isEmpty());
+    return workOutTill(entries(), !m_totals[size_t(TillTotal::Till)].box->text().isEmpty());
 }
 
 TillEntries TillWindow::entries() const
@@ -215,14 +209,8 @@ void TillWindow::showFigures(const TillFigures& figures)
 {
     for (int i = 0; i < tillRows; ++i)
         m_lineTotals[i].box->setText(figures.lineTotals[i]);
-    m_chequeTotal.box->setText(figures.chequeTotal);
-    m_changeTotal.box->setText(figures.changeTotal);
-    m_notesTotal.box->setText(figures.notesTotal);
-    m_tillTotal.box->setText(figures.tillTotal);
-    m_grandTotal.box->setText(figures.grandTotal);
-    m_cashToBank.box->setText(figures.cashToBank);
-    m_chequesToBank.box->setText(figures.chequesToBank);
-    m_overShort.box->setText(figures.overShort);
+    for (size_t t = 0; t < m_totals.size(); ++t)
+        m_totals[t].box->setText(figures.totals[t]);
     showTakings(figures.takings);
 }
 
@@ -279,19 +267,10 @@ QString TillWindow::describe(const EntryFault& fault) const
     case EntryFault::Reason::LineTotalTooLarge: return tr("This count makes its line total too large to calculate.");
     case EntryFault::Reason::TotalTooLarge: break;
     }
-    switch (fault.total) {
-    case TillTotal::Change: return tr("This number makes the change total too large to calculate.");
-    case TillTotal::Notes: return tr("This number makes the notes total too large to calculate.");
-    case TillTotal::Till: return tr("This number makes the till total too large to calculate.");
-    case TillTotal::Cheques: return tr("This number makes the cheque total too large to calculate.");
-    case TillTotal::Grand: return tr("This number makes the grand total too large to calculate.");
-    case TillTotal::CashToBank: return tr("This number makes the cash to bank too large to calculate.");
-    case TillTotal::OverShort: return tr("This number makes the over or short too large to calculate.");
-    }
-    return {};
+    return tr(tillTotalTable[size_t(fault.total)].tooLargeWhy);
 }
 
-TillSnapshot TillWindow::snapshot() const
+TillSnapshot TillWindow::snapshot(bool takingsChecked) const
 {
     TillSnapshot till;
     till.date = m_date.snapshot();
@@ -302,16 +281,11 @@ TillSnapshot TillWindow::snapshot() const
     }
     for (int j = 0; j < chequeRows; ++j)
         till.cheques[j] = m_cheques[j].snapshot();
-    till.changeTotal = m_changeTotal.snapshot();
-    till.notesTotal = m_notesTotal.snapshot();
-    till.tillTotal = m_tillTotal.snapshot();
-    till.chequeTotal = m_chequeTotal.snapshot();
-    till.grandTotal = m_grandTotal.snapshot();
-    till.cashToBank = m_cashToBank.snapshot();
-    till.chequesToBank = m_chequesToBank.snapshot();
+    for (size_t t = 0; t < m_totals.size(); ++t)
+        till.totals[t] = m_totals[t].snapshot();
     till.expected = m_expected.snapshot();
-    till.overShort = m_overShort.snapshot();
-    till.takings = wholeCaption(m_takings);
+    if (takingsChecked)
+        till.takings = wholeCaption(m_takings);
     till.copyright = wholeCaption(m_copyright);
     till.website = wholeCaption(m_website);
     return till;
@@ -330,7 +304,7 @@ void TillWindow::printReport()
                      .arg(entryBox(fault.entry)->accessibleName(), describe(fault)));
         return;
     }
-    const QList<PrintLine> report = tillReport(snapshot());
+    const QList<PrintLine> report = tillReport(snapshot(worked.figures && worked.figures->takings));
     printOrOfferPdf(
         this, m_printerSource, [&report](Printer& printer) { printDocument(printer, report); }, tr("till-report.pdf"));
 }

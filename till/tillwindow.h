@@ -43,7 +43,7 @@ private:
     void recalculate();
     TillOutcome outcome() const;
     TillEntries entries() const;
-    TillSnapshot snapshot() const;
+    TillSnapshot snapshot(bool takingsChecked) const;
     void showFigures(const TillFigures& figures);
     void showFaults(const std::vector<EntryFault>& faults);
     void showTakings(const std::optional<TakingsCheck>& takings);
@@ -57,9 +57,9 @@ private:
     QLineEdit* m_floatBox;
     std::array<Captioned, tillRows> m_counts, m_lineTotals;
     std::array<Captioned, chequeRows> m_cheques;
-    Captioned m_changeTotal, m_notesTotal, m_tillTotal, m_chequeTotal, m_grandTotal, m_cashToBank, m_chequesToBank;
+    std::array<Captioned, tillTotals> m_totals; // by TillTotal
     Captioned m_date, m_time;
-    Captioned m_expected, m_overShort;
+    Captioned m_expected;
     QLabel* m_takings;
     QLabel *m_copyright, *m_website;
 

@@ -52,9 +52,12 @@ std::unique_ptr<QWidget> open(Window window)
     return nullptr;
 }
 
-const QStringList tillResults
-    = numbered("txtTotals_%1", 12) + QStringList{"txtChangeTotal", "txtNotesTotal", "txtTillTotal",  "txtChequeTotal",
-                                                 "txtTotal",       "txtCashBank",   "txtChequeBank", "txtOverShort"};
+const QStringList tillResults = [] {
+    QStringList boxes = numbered("txtTotals_%1", tillRows);
+    for (const TillTotalRow& total : tillTotalTable)
+        boxes << QLatin1String(total.box);
+    return boxes;
+}();
 const QStringList tillEntries
     = numbered("txtTill_%1", 12) + numbered("txtChequeAmt_%1", 10) + QStringList{"txtFloat", "txtExpected"};
 const QStringList workedExample{"txtFloat=50.00", "txtTill_3=4",  "txtTill_6=3",         "txtTill_8=2",

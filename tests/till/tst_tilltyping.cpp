@@ -56,9 +56,7 @@ std::pair<std::optional<QStringList>, QSet<QString>> expect(const QStringList& t
     if (!worked.figures)
         return {std::nullopt, blamed};
     const TillFigures& f = *worked.figures;
-    return {QStringList(f.lineTotals.begin(), f.lineTotals.end())
-                << f.changeTotal << f.notesTotal << f.tillTotal << f.chequeTotal << f.grandTotal << f.cashToBank
-                << f.chequesToBank << f.overShort,
+    return {QStringList(f.lineTotals.begin(), f.lineTotals.end()) + QStringList(f.totals.begin(), f.totals.end()),
             blamed};
 }
 
