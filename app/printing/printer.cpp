@@ -3,6 +3,7 @@
 
 #include "app/numbers/runtimeerror.h"
 #include "app/printing/printqueue.h"
+#include "app/widgets/fonts.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -153,7 +154,7 @@ std::unique_ptr<Printer> PagePrinter::pdfFile(const QString& path)
 
 PagePrinter::PagePrinter(std::unique_ptr<PageTarget> target)
     : m_target(std::move(target))
-    , m_font(QStringLiteral("Liberation Sans"), 10)
+    , m_font(fontFamily(), 10)
 {
     m_font.setStyleHint(QFont::SansSerif);
 }

@@ -57,7 +57,7 @@ void tellWhole(QWidget* control, const QString& caption)
 QFont windowFont(bool bold)
 {
     static const auto make = [](bool bold) {
-        QFont font(QStringLiteral("Liberation Sans"));
+        QFont font(fontFamily());
         font.setStyleHint(QFont::SansSerif);
         font.setPixelSize(10);
         font.setWeight(bold ? QFont::Bold : QFont::Normal);

@@ -15,6 +15,13 @@ class QWidget;
 
 namespace tillora {
 
+// The family of every window's font and of everything printed: wide
+// enough to read at a glance, and installed with the program's packages.
+inline QString fontFamily()
+{
+    return QStringLiteral("Liberation Sans");
+}
+
 // The font of every window, bold or not. Liberation Sans runs wider than
 // the small dialog font the layouts were drawn for, hence its 10 pixels.
 QFont windowFont(bool bold = false);
