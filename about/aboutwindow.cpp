@@ -19,7 +19,7 @@ std::span<const ControlRow> AboutWindow::controlTable()
         // name      kind     container caption                                    left   top  width height tab flags
         {"Label1",   Label,   nullptr,  QT_TR_NOOP("Tillora"),                      120,   120,  3615,   255,  1, AlignCenter},
         {"Label2",   Label,   nullptr,  nullptr,                                    120,   600,  3615,   255,  2, AlignCenter},
-        {"Label3",   Label,   nullptr,  QT_TR_NOOP("© 2026 Tillora developers"),    120,  1080,  3615,   255,  3, AlignCenter},
+        {"Label3",   Label,   nullptr,  copyright,                                 120,  1080,  3615,   255,  3, AlignCenter},
         {"Picture1", Picture, nullptr,  "",                                         120,  1560,  3615,   495,  0},
         {"Command1", Button,  nullptr,  QT_TR_NOOP("Close Window"),                 120,  2280,  3615,   375,  4},
     };

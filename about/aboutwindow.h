@@ -13,6 +13,9 @@ class AboutWindow : public FixedWindow {
 public:
     AboutWindow();
 
+    // Shown here and at the foot of the till, and printed on its report.
+    static constexpr const char* copyright = QT_TR_NOOP("© 2026 Tillora developers");
+
 private:
     static std::span<const ControlRow> controlTable();
 };

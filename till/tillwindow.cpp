@@ -60,7 +60,7 @@ std::span<const ControlRow> TillWindow::controlTable()
         {"cmdMarkup",      Button,  nullptr,   QT_TR_NOOP("Start Markup Program"),       9000,  3600,  2175,   375, 102},
         {"cmdExit",        Button,  nullptr,   QT_TR_NOOP("Exit TLR"),                   9000,  4080,  2175,   375, 100},
         {"Command1",       Button,  nullptr,   QT_TR_NOOP("About"),                      9120,  6360,  2055,   375, 103},
-        {"lblCopyright",   Label,   nullptr,   QT_TR_NOOP("© 2026 Tillora developers"),  3240,  6240,  2895,   255,  87, AlignCenter | Bold},
+        {"lblCopyright",   Label,   nullptr,   AboutWindow::copyright,                    3240,  6240,  2895,   255,  87, AlignCenter | Bold},
         {"lblWebsite",     Label,   nullptr,   QT_TR_NOOP("www.tillora.example"),        3240,  6480,  2895,   255,  88, AlignCenter | Bold},
 
         {"txtFloat",       TextBox, "Frame10", "",                                        120,   240,   975,   285,  60},
