@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
 #include <span>
 #include <stdexcept>
 
@@ -83,15 +82,6 @@ protected:
         if (!found)
             throw std::logic_error("the layout has no control " + name.toStdString());
         return found;
-    }
-
-    template <typename Control, size_t N>
-    std::array<Control*, N> controls(const char* name) const
-    {
-        std::array<Control*, N> members;
-        for (size_t i = 0; i < N; ++i)
-            members[i] = control<Control>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-        return members;
     }
 
 private:
