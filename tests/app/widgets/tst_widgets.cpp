@@ -7,7 +7,7 @@
 #include "support/support.h"
 #include "till/tillwindow.h"
 
-#include <QAbstractButton>
+#include <QPushButton>
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
@@ -161,7 +161,7 @@ private slots:
     {
         QFETCH(Pressing, row);
         const auto till = shown<TillWindow>();
-        auto* button = child<QAbstractButton>(till.get(), "cmdQuit");
+        auto* button = child<QPushButton>(till.get(), "cmdQuit");
         QSignalSpy presses(button, &QAbstractButton::clicked);
         button->setFocus(Qt::TabFocusReason);
         QTest::keyClick(button, row.key.key(), row.key.keyboardModifiers());
