@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <span>
+
 namespace tillora {
 
 // A caption and the text of the box beside it, as the window shows them.
@@ -24,6 +26,32 @@ struct TillSnapshot {
     CaptionedText expected;                       // the takings the till roll gives
     std::optional<QString> takings;               // the check's verdict in words, when takings are expected
     QString copyright, website;
+};
+
+// Writes the lines of the till's printed documents, in their one style.
+class ReportWriter {
+public:
+    explicit ReportWriter(const QLocale& region = QLocale());
+
+    void line(const PrintLine& line) { m_lines << line; }
+    void text(const QString& text, bool emphasis = false) { m_lines << PrintLine{{{text}}, emphasis}; }
+    void empty(bool emphasis = false) { m_lines << PrintLine{{}, emphasis}; }
+    // A bold heading with an empty line under it.
+    void heading(const QString& heading);
+    // The title, then the moment the till was opened, all in bold.
+    void titleBlock(const QString& title, const CaptionedText& date, const CaptionedText& time);
+    // A caption, the given number of tabs, then the box's text.
+    void captioned(const CaptionedText& row, int tabs);
+    // The rows whose text is not zero, an empty box counting as zero. Text
+    // that is not a number is printed as it stands, so that nothing on the
+    // window is left out unseen.
+    void nonZeroRows(std::span<const CaptionedText> rows);
+
+    QList<PrintLine> lines() const { return m_lines; }
+
+private:
+    QLocale m_region;
+    QList<PrintLine> m_lines;
 };
 
 // The day's figures as the report prints them: a title block, the till
