@@ -98,8 +98,13 @@ public:
         show(f, grand, TillTotal::Grand);
         show(f, cash, TillTotal::CashToBank);
         show(f, {readBack(f[TillTotal::Cheques]), cheques.entry}, TillTotal::ChequesToBank);
+        for (int i = 0; i < tillRows; ++i)
+            f.read.counts[i] = r.counts[i].value;
+        f.read.floatAmount = r.floatAmount.value;
+        f.read.cashToBank = readBack(f[TillTotal::CashToBank]);
+        f.read.chequesToBank = readBack(f[TillTotal::ChequesToBank]);
         if (takingsExpected)
-            checkTakings(f, {readBack(f[TillTotal::CashToBank]), cash.entry, cash.weight}, cheques, r.expected);
+            checkTakings(f, {f.read.cashToBank, cash.entry, cash.weight}, cheques, r.expected);
         return f;
     }
 
@@ -111,8 +116,8 @@ private:
     // What there is to bank, as shown, less what the till says was taken.
     void checkTakings(TillFigures& f, const Traced& cash, const Traced& cheques, const Traced& expected)
     {
-        const Traced banked = combine(cash, {readBack(f[TillTotal::ChequesToBank]), cheques.entry, cheques.weight},
-                                      TillTotal::OverShort, std::plus<>());
+        const Traced banked
+            = combine(cash, {f.read.chequesToBank, cheques.entry, cheques.weight}, TillTotal::OverShort, std::plus<>());
         show(f, combine(banked, expected, TillTotal::OverShort, std::minus<>()), TillTotal::OverShort);
         const double difference = readBack(f[TillTotal::OverShort]);
         using Verdict = TakingsCheck::Verdict;

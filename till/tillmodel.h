@@ -102,8 +102,17 @@ static_assert(
     }(),
     "the totals' table lists them in the order of TillTotal");
 
+// Figures as the till read them from the boxes, and from its own shown
+// figures, for whatever works on with them.
+struct TillReadings {
+    std::array<double, tillRows> counts{};
+    double floatAmount = 0;
+    double cashToBank = 0, chequesToBank = 0; // as shown
+};
+
 // Every result box's text, each in the two-decimal number format.
 struct TillFigures {
+    TillReadings read;
     std::array<QString, tillRows> lineTotals;
     std::array<QString, tillTotals> totals; // by TillTotal; the over or short empty while no takings are expected
     std::optional<TakingsCheck> takings;    // the over or short as a verdict, when takings are expected
