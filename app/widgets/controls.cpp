@@ -319,4 +319,39 @@ void markFault(QLineEdit* box, const QString& reason)
     box->setAccessibleDescription(reason.isEmpty() ? box->property(ownDescription).toString() : reason);
 }
 
+FigureTable::FigureTable(const QString& name, QWidget* parent)
+    : QTableWidget(parent)
+{
+    setAccessibleName(name);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+}
+
+void FigureTable::setHeaders(const QStringList& rows, const QStringList& columns)
+{
+    setRowCount(int(rows.size()));
+    setColumnCount(int(columns.size()));
+    setVerticalHeaderLabels(rows);
+    setHorizontalHeaderLabels(columns);
+    for (int r = 0; r < rowCount(); ++r) {
+        for (int c = 0; c < columnCount(); ++c) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            setItem(r, c, cell);
+        }
+    }
+    setCurrentCell(0, 0);
+}
+
+void FigureTable::setFigure(int row, int column, const QString& text)
+{
+    QTableWidgetItem* cell = item(row, column);
+    if (cell && cell->text() != text)
+        cell->setText(text);
+}
+
 } // namespace tillora

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace tillora {
 
@@ -101,6 +102,18 @@ private:
     bool fitsIn(const QFont& font) const;
 
     int m_room = 0; // pixels for the text, within the frame and margins
+};
+
+// A read-only table of figures, one a cell, read out with its row and
+// column headers. The arrow keys move between cells; Tab leaves the table.
+class FigureTable : public QTableWidget {
+    Q_OBJECT
+public:
+    FigureTable(const QString& name, QWidget* parent);
+    void setHeaders(const QStringList& rows, const QStringList& columns);
+    // Writes a cell whose text changes; an unchanged one is left alone, so
+    // that a screen reader hears nothing of it.
+    void setFigure(int row, int column, const QString& text);
 };
 
 // Tints an entry box whose text keeps its window from working out figures,

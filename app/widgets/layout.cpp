@@ -7,6 +7,7 @@
 #include "app/widgets/messagebox.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QIcon>
 #include <QImageReader>
 #include <QPushButton>
@@ -71,6 +72,8 @@ QWidget* createControl(ControlKind kind, const QString& caption, ControlFlags fl
     }
     case ControlKind::DropDown: return new PickList(parent);
     case ControlKind::Picture: return new PictureBox(parent);
+    case ControlKind::CheckBox: return new QCheckBox(caption, parent);
+    case ControlKind::Table: return new FigureTable(caption, parent);
     }
     return nullptr;
 }

@@ -17,7 +17,7 @@ namespace tillora {
 // Layout units: 1/1440 inch, 15 to a pixel at 96 dots per inch.
 int twipsToPixels(int twips);
 
-enum class ControlKind { Frame, Label, TextBox, Button, DropDown, Picture };
+enum class ControlKind { Frame, Label, TextBox, Button, DropDown, Picture, CheckBox, Table };
 
 enum class ControlFlag {
     Bold = 0x1,
@@ -106,6 +106,9 @@ public:
         m_window->activateWindow();
         return *m_window;
     }
+
+    // The window while it is open, else nullptr.
+    Window* window() const { return m_window; }
 
 private:
     QPointer<Window> m_window;
