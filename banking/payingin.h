@@ -27,7 +27,8 @@ inline constexpr qint64 payingInMostPence = 1'000'000'000;
 
 // The value in pence of one full bag of a row's coin: £20 for £2 and £1,
 // £10 for 50p and 20p, £5 for 10p and 5p, £1 for 2p and 1p. 0 where pieces
-// go one by one: notes, and every coin when coins go loose.
+// go one by one: notes, and every coin when coins go loose. The row is
+// one of the till's, 0 to tillRows - 1.
 qint64 bagPence(int row, CoinBagging bagging);
 
 // One row of the split, in pieces unless named in pence.
@@ -50,7 +51,7 @@ struct PayingIn {
     std::array<PayingInRow, tillRows> rows;
     qint64 countedPence = 0; // the till total
     qint64 floatPence = 0;   // the float, to the penny
-    qint64 targetPence = 0;  // the cash to bank as shown; below 0 when the till is short of its float
+    qint64 targetPence = 0;  // the cash to bank as shown, to the penny; below 0 when short of the float
     qint64 bankedPence = 0;
     qint64 keptPence = 0; // countedPence - bankedPence
 
@@ -65,8 +66,8 @@ struct PayingIn {
 // Why the figures cannot be split.
 struct PayingInFault {
     enum class Reason {
-        CountNotWhole, // a count with a fraction of a piece
-        CountNegative, // a count below 0
+        CountNotWhole, // a count of 0 or more with a fraction of a piece
+        CountNegative, // a count below 0, whole or not
         BeyondSupport, // beyond payingInMostPieces or payingInMostPence, or not a finite number
     };
     enum class Figure { Count, Counted, Float, CashToBank }; // Counted: the till total
@@ -77,7 +78,7 @@ struct PayingInFault {
 };
 
 struct PayingInOutcome {
-    std::optional<PayingIn> split; // or
+    std::optional<PayingIn> split; // exactly one of the two
     std::optional<PayingInFault> fault;
 };
 
