@@ -101,12 +101,14 @@ std::span<const ControlRow> TillWindow::controlTable()
         {"txtChequeBank",  TextBox, "Frame16", "",                                       1320,  2520,   735,   285,  90, ReadOnly, "lblChequeBank"},
 
         // Between "Exit TLR" and "About": the money to bank against the takings the till roll gives.
-        {"Frame17",        Frame,   nullptr,   QT_TR_NOOP("Takings Check"),              9000,  4560,  2175,  1680, 106, Bold},
-        {"lblExpected",    Label,   "Frame17", QT_TR_NOOP("Expected : £"),                120,   360,  1095,   255, 107, AlignRight | Bold},
-        {"txtExpected",    TextBox, "Frame17", "",                                       1320,   360,   735,   285, 104, {}, "lblExpected"},
-        {"lblOverShort",   Label,   "Frame17", QT_TR_NOOP("Over / Short : £"),            120,   900,  1095,   375, 108, AlignRight | Bold | WordWrap},
-        {"txtOverShort",   TextBox, "Frame17", "",                                       1320,  1020,   735,   285, 105, ReadOnly, "lblOverShort"},
-        {"lblTakings",     Label,   "Frame17", "",                                        120,  1380,  1935,   255, 109, AlignCenter},
+        {"Frame17",        Frame,   nullptr,   QT_TR_NOOP("Takings Check"),              9000,  4560,  2175,  1215, 106, Bold},
+        {"lblExpected",    Label,   "Frame17", QT_TR_NOOP("Expected : £"),                120,   240,  1095,   255, 107, AlignRight | Bold},
+        {"txtExpected",    TextBox, "Frame17", "",                                       1320,   240,   735,   285, 104, {}, "lblExpected"},
+        {"lblOverShort",   Label,   "Frame17", QT_TR_NOOP("Over / Short : £"),            120,   600,  1095,   255, 108, AlignRight | Bold},
+        {"txtOverShort",   TextBox, "Frame17", "",                                       1320,   600,   735,   285, 105, ReadOnly, "lblOverShort"},
+        {"lblTakings",     Label,   "Frame17", "",                                        120,   930,  1935,   255, 109, AlignCenter},
+        // Which notes and coins make up the cash to bank.
+        {"cmdPayingIn",    Button,  nullptr,   QT_TR_NOOP("Paying In"),                  9000,  5880,  2175,   375, 110},
     };
     // clang-format on
     return controls;
@@ -175,6 +177,7 @@ void TillWindow::connectCommands()
     onEvent(control<QPushButton>(QStringLiteral("cmdMarkup")), &QPushButton::clicked,
             [this] { m_markupCalculator.show(); });
     onEvent(control<QPushButton>(QStringLiteral("Command1")), &QPushButton::clicked, [this] { m_about.show(); });
+    onEvent(control<QPushButton>(QStringLiteral("cmdPayingIn")), &QPushButton::clicked, [this] { showPayingIn(); });
 }
 
 // Every figure from every entry, so that none lags behind its count; all
@@ -185,6 +188,30 @@ void TillWindow::recalculate()
     showFaults(worked.faults);
     if (worked.figures)
         showFigures(*worked.figures);
+    if (PayingInWindow* payingIn = m_payingIn.window())
+        payingIn->follow(day(worked));
+}
+
+void TillWindow::showPayingIn()
+{
+    PayingInWindow& payingIn = m_payingIn.show();
+    payingIn.setPrinterSource(m_printerSource);
+    payingIn.follow(day(outcome()));
+}
+
+TillDay TillWindow::day(const TillOutcome& worked) const
+{
+    TillDay day{worked.figures, {}, snapshot(false)};
+    if (worked.figures)
+        return day;
+    const auto fault = std::find_if(worked.faults.begin(), worked.faults.end(),
+                                    [](const EntryFault& f) { return f.reason != EntryFault::Reason::FloatAwaited; });
+    if (fault == worked.faults.end())
+        day.waitsFor = tr("Type the float and the counts in the till first.");
+    else
+        day.waitsFor = tr("Correct this box in the till first: %1. %2")
+                           .arg(entryBox(fault->entry)->accessibleName(), describe(*fault));
+    return day;
 }
 
 TillOutcome TillWindow::outcome() const

@@ -6,6 +6,7 @@
 #include "about/aboutwindow.h"
 #include "app/printing/pdffallback.h"
 #include "app/widgets/layout.h"
+#include "banking/payinginwindow.h"
 #include "markup/markupwindow.h"
 #include "till/tillmodel.h"
 #include "till/tillreport.h"
@@ -43,6 +44,8 @@ private:
     void recalculate();
     TillOutcome outcome() const;
     TillEntries entries() const;
+    // What Paying In follows of the till.
+    TillDay day(const TillOutcome& worked) const;
     TillSnapshot snapshot(bool takingsChecked) const;
     void showFigures(const TillFigures& figures);
     void showFaults(const std::vector<EntryFault>& faults);
@@ -50,6 +53,7 @@ private:
     // Why the entry cannot be used, in words.
     QString describe(const EntryFault& fault) const;
     QLineEdit* entryBox(EntryId entry) const;
+    void showPayingIn();
     void printReport();
     void printWindow();
     void confirmExit();
@@ -67,6 +71,7 @@ private:
     SingleWindow<VatCalculatorWindow> m_vatCalculator;
     SingleWindow<MarkupWindow> m_markupCalculator;
     SingleWindow<AboutWindow> m_about;
+    SingleWindow<PayingInWindow> m_payingIn;
 };
 
 } // namespace tillora
