@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing as the shopkeeper meets it: on each paper through a print server of
-// the test's own (with-cupsd.sh), read back from the PDF it made; and a PDF
+// the test's own (with-desktop.sh), read back from the PDF it made; and a PDF
 // offered, and saved or not, when printing fails.
 #include "support/rows.h"
 #include "support/support.h"
@@ -20,9 +20,9 @@ using namespace tillora::test;
 
 namespace {
 
-const QString jobs = qEnvironmentVariable("TILLORA_TEST_JOBS"); // set by with-cupsd.sh
+const QString jobs = qEnvironmentVariable("TILLORA_TEST_JOBS"); // set by with-desktop.sh --print-server
 const bool noPrintService = qEnvironmentVariableIsSet("TILLORA_TEST_NO_PRINT_SERVICE");
-const QString smallDisk = qEnvironmentVariable("TILLORA_TEST_SMALL_DISK"); // these two by with-small-disks.sh
+const QString smallDisk = qEnvironmentVariable("TILLORA_TEST_SMALL_DISK"); // these two by --small-disks
 const QString readOnlyDisk = qEnvironmentVariable("TILLORA_TEST_READ_ONLY");
 const QString queue = QStringLiteral("tillora-a4"); // where printing fails
 const QString offer = "Nothing was printed. %1\n\nYou can save the document as a PDF file instead, and print it later.";
@@ -172,7 +172,7 @@ private slots:
     {
         QFETCH(Printout, row);
         if (jobs.isEmpty())
-            QSKIP("needs the print server of with-cupsd.sh");
+            QSKIP("needs with-desktop.sh --print-server");
         const QRectF printable = row.printable;
         const QString job = jobs + u'/' + row.queue, expected = row.lines.join(u'\n');
         qputenv("PRINTER", row.queue.toUtf8());
@@ -267,7 +267,7 @@ private slots:
     {
         QFETCH(Failure, row);
         if (row.queue.isEmpty() ? !noPrintService || smallDisk.isEmpty() : jobs.isEmpty())
-            QSKIP("needs with-cupsd.sh, or no print service and the small disks of with-small-disks.sh");
+            QSKIP("needs with-desktop.sh --print-server, or --no-print-server --small-disks");
         qputenv("PRINTER", queue.toUtf8());
         const QString path = row.folder + "/till.pdf";
         QVERIFY(prepare(row.folder, path, row.before, row.room));
