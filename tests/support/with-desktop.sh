@@ -20,8 +20,7 @@ while [ $# -gt 0 ]; do
     --no-print-server) export TILLORA_TEST_NO_PRINT_SERVICE=1 ;;
     --small-disks)
         disks=1
-        as_root=""
-        [ "$(id -u)" -eq 0 ] || as_root="--user --map-root-user"
+        as_root=$([ "$(id -u)" -eq 0 ] || echo --user --map-root-user)
         # shellcheck disable=SC2086
         [ -n "${TILLORA_DESKTOP_NAMESPACE:-}" ] || exec env TILLORA_DESKTOP_NAMESPACE=1 unshare $as_root --mount \
             --propagation private sh "$0" $seen "$@"
@@ -87,12 +86,9 @@ if [ -n "$reader" ]; then
 EOF
     start session-bus dbus-daemon --config-file="$dir/session.conf" --nofork --nopidfile
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$dir/session-bus"
-    # Asks the bus, $1, a question of its own, $2, with its argument, if any.
-    ask() {
-        timeout 2 dbus-send "$1" --print-reply=literal --dest=org.freedesktop.DBus / "org.freedesktop.DBus.$2" \
-            ${3:+"$3"}
-    }
-    await "the session bus" session-bus ask --session GetId
+    # Asks the bus, $1, a question of its own.
+    ask() { on=$1 && shift && timeout 2 dbus-send "$on" --print-reply=literal --dest=org.freedesktop.DBus / "$@"; }
+    await "the session bus" session-bus ask --session org.freedesktop.DBus.GetId
 
     # The launcher starts the accessibility bus, tells programs on the session
     # bus where it is, and says that a screen reader is running, so that Qt
@@ -103,12 +99,12 @@ EOF
         bus=$(grep -l "^PPid:[[:space:]]*$spi\$" /proc/[0-9]*/status 2>/dev/null | cut -d/ -f3)
         address=$(timeout 2 dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
             org.a11y.Bus.GetAddress | tr -d '[:space:]')
-        [ -n "$bus" ] && [ -n "$address" ] && ask --bus="$address" GetId
+        [ -n "$bus" ] && [ -n "$address" ] && ask --bus="$address" org.freedesktop.DBus.GetId
     }
     await "the accessibility bus" launcher launched
     # Started here rather than by the bus on first use, so that it is ours to stop.
     start registry "$registryd"
-    registered() { ask --bus="$address" NameHasOwner string:org.a11y.atspi.Registry | grep -q true; }
+    registered() { ask --bus="$address" org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry | grep -q true; }
     await "the accessibility registry" registry registered
     export QT_QPA_PLATFORM=xcb # the offscreen platform, the other tests' own, has no input
 fi
