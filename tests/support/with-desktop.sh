@@ -57,7 +57,7 @@ await() {
     until "$@" >/dev/null 2>&1; do
         [ "$(date +%s)" -lt "$deadline" ] && sleep 0.1 && continue
         echo "$0: $what did not answer within ten seconds" >&2
-        tail -n 20 "$dir/$log.log" >&2
+        tail -n 20 "$dir/$log"*.log >&2
         exit 2
     done
 }
@@ -114,11 +114,11 @@ if [ -n "$cups" ]; then
     chmod 755 "$dir" # the filters run as an unprivileged user
     mkdir -p "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/out"
     printf '%s\n' "ServerRoot $dir" "RequestRoot $dir/spool" "TempDir $dir/spool/tmp" "CacheDir $dir/cache" \
-        "StateDir $dir/state" "ErrorLog $dir/cupsd.log" "AccessLog $dir/access.log" "PageLog $dir/page.log" \
+        "StateDir $dir/state" "ErrorLog $dir/cupsd-errors.log" "AccessLog $dir/access.log" "PageLog $dir/page.log" \
         "Printcap $dir/printcap" "FileDevice Yes" >"$dir/cups-files.conf"
     printf '%s\n' "Listen $dir/cups.sock" "Browsing No" "WebInterface No" "DefaultAuthType None" \
         "PreserveJobHistory Yes" "<Location />" "Order allow,deny" "Allow all" "</Location>" >"$dir/cupsd.conf"
-    start cupsd-output cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf"
+    start cupsd cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf"
     export CUPS_SERVER="$dir/cups.sock" TILLORA_TEST_JOBS="$dir/out"
     unset PRINTER LPDEST
     running() { timeout 2 lpstat -r | grep -q "is running"; }
@@ -136,4 +136,4 @@ if [ -n "$cups" ]; then
     done
 fi
 
-"$@" || { status=$?; [ -z "$cups" ] || tail -n 20 "$dir/cupsd.log" >&2; exit "$status"; }
+"$@" || { status=$?; [ -z "$cups" ] || tail -n 20 "$dir"/cupsd*.log >&2 2>/dev/null; exit "$status"; }
