@@ -125,7 +125,8 @@ if [ -n "$cups" ]; then
     await "the print server (cupsd)" cupsd running
     # One queue a paper: a PDF printer's model cut down to that paper alone
     # (lpadmin warns that drivers are deprecated).
-    grep -v '^#' "$(dirname "$0")/../data/papers.txt" | while read -r paper size width height area; do
+    while read -r paper size width height area; do
+        case $paper in '#'* | '') continue ;; esac
         sed -e '/^\*\(PageSize\|PageRegion\|ImageableArea\|PaperDimension\) /d' \
             -e "s/^\*Default\(PageSize\|PageRegion\): .*/*Default\1: $size\n*\1 $size: \"\"/" \
             -e "s/^\*DefaultImageableArea: .*/*DefaultImageableArea: $size\n*ImageableArea $size: \"$area\"/" \
@@ -133,7 +134,7 @@ if [ -n "$cups" ]; then
             /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd >"$dir/$paper.ppd"
         lpadmin -p "tillora-$paper" -E -v "file://$TILLORA_TEST_JOBS/tillora-$paper" -P "$dir/$paper.ppd" 2>/dev/null
         [ -n "${default:-}" ] || lpadmin -d "${default:=tillora-$paper}"
-    done
+    done <"$(dirname "$0")/../data/papers.txt"
 fi
 
 "$@" || { status=$?; [ -z "$cups" ] || tail -n 20 "$dir"/cupsd*.log >&2 2>/dev/null; exit "$status"; }

@@ -182,7 +182,8 @@ private slots:
         const QRectF printable = paper.printable;
         const QString queue = "tillora-" + row.paper, job = jobs + u'/' + queue;
         QFile golden(data + "/report-" + row.report + ".txt");
-        QVERIFY2(golden.open(QIODevice::ReadOnly) && !printable.isEmpty(), qPrintable(golden.fileName()));
+        QVERIFY2(golden.open(QIODevice::ReadOnly) && !printable.isEmpty(),
+                 qPrintable("no paper " + row.paper + " or " + golden.fileName()));
         const QString expected = QString::fromUtf8(golden.readAll());
         qputenv("PRINTER", queue.toUtf8());
         auto till = shown<TillWindow>();
