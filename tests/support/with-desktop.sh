@@ -97,14 +97,14 @@ EOF
     spi=${started%% *}
     launched() {
         bus=$(grep -l "^PPid:[[:space:]]*$spi\$" /proc/[0-9]*/status 2>/dev/null | cut -d/ -f3)
-        address=$(timeout 2 dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        a11y=$(timeout 2 dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
             org.a11y.Bus.GetAddress | tr -d '[:space:]')
-        [ -n "$bus" ] && [ -n "$address" ] && ask --bus="$address" org.freedesktop.DBus.GetId
+        [ -n "$bus" ] && [ -n "$a11y" ] && ask --bus="$a11y" org.freedesktop.DBus.GetId
     }
     await "the accessibility bus" launcher launched
     # Started here rather than by the bus on first use, so that it is ours to stop.
     start registry "$registryd"
-    registered() { ask --bus="$address" org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry | grep -q true; }
+    registered() { ask --bus="$a11y" org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry | grep -q true; }
     await "the accessibility registry" registry registered
     export QT_QPA_PLATFORM=xcb # the offscreen platform, the other tests' own, has no input
 fi
