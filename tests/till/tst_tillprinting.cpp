@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Printing as the shopkeeper meets it: on each paper through a print server of
-// the test's own (with-cupsd.sh), read back from the PDF it made; and a PDF
+// the test's own (with-desktop.sh), read back from the PDF it made; and a PDF
 // offered, and saved or not, when printing fails.
 #include "support/rows.h"
 #include "support/support.h"
@@ -20,24 +20,25 @@ using namespace tillora::test;
 
 namespace {
 
-const QString jobs = qEnvironmentVariable("TILLORA_TEST_JOBS"); // set by with-cupsd.sh
+const QString data = QStringLiteral(TILLORA_TEST_DATA);
+const QString jobs = qEnvironmentVariable("TILLORA_TEST_JOBS"); // set by with-desktop.sh --print-server
 const bool noPrintService = qEnvironmentVariableIsSet("TILLORA_TEST_NO_PRINT_SERVICE");
-const QString smallDisk = qEnvironmentVariable("TILLORA_TEST_SMALL_DISK"); // these two by with-small-disks.sh
+const QString smallDisk = qEnvironmentVariable("TILLORA_TEST_SMALL_DISK"); // these two by --small-disks
 const QString readOnlyDisk = qEnvironmentVariable("TILLORA_TEST_READ_ONLY");
-const QString queue = QStringLiteral("tillora-a4"); // where printing fails
+const QString failing = QStringLiteral("tillora-a4"); // the queue where printing fails
 const QString offer = "Nothing was printed. %1\n\nYou can save the document as a PDF file instead, and print it later.";
 [[maybe_unused]] const auto sizeLimited = std::signal(SIGXFSZ, SIG_IGN); // a write past it fails, as on a full disk
 
 struct Printout {
-    QString queue;
-    QSizeF paper;      // in points
-    QRectF printable;  // in points from the paper's top left corner
-    QStringList steps; // then the report's lines, each after a "*" when bold, a print zone as "»"
-    QStringList lines;
+    const char* name;
+    QString paper;  // its queue is "tillora-<paper>"
+    QString report; // what it prints: tests/data/report-<report>.txt
+    QStringList steps;
     int atRight; // lines at the right edge: a figure, or a piece of one, alone
 };
 
 struct Failure {
+    const char* name;
     QStringList queue;            // the commands that turn it away and take it back; none: no print service at all
     QString why, command, folder; // what it says, what is printed, where the PDF is saved
     qint64 room;                  // what is left free on the small disk
@@ -46,19 +47,24 @@ struct Failure {
     QString reason;               // why the save fails; none: it is saved
 };
 
-// The report around its lists of lines, each line ending in "|", its seven totals given ";" apart, and the
-// takings check's lines, if any.
-QStringList reportOf(const QString& counts, const QString& cheques, const QString& lines, const QString& totals,
-                     const QString& takings = {})
+struct Paper {
+    QSizeF size;      // in points
+    QRectF printable; // in points from the paper's top left corner
+};
+
+// The papers of the print server's queues, read from the list that
+// with-desktop.sh makes the queues from.
+QMap<QString, Paper> papers()
 {
-    const QStringList t = totals.split(u';');
-    const QString head = "*|*Till Calculator - Report|*|*Date :»05/12/2026\t\tTime :»17:45|*TILL CONTENTS|";
-    return (head + counts + "|*CHEQUES||" + cheques + "|*TOTALS||" + lines
-            + "Total Change : £\t\t%1|Total Notes : £\t\t\t%2||*CALCULATION OF GRAND TOTAL||Till Total : £\t\t\t%3|"
-              "Add Cheques : £\t\t%4|Grand Total : £\t\t\t%5||*MISCELLANEOUS||Cash to Bank : £\t\t%6|"
-              "Cheques to Bank : £\t\t%7|%8*|*END OF REPORT||© 2026 Tillora developers\t\twww.tillora.example")
-        .arg(t[0], t[1], t[2], t[3], t[4], t[5], t[6], takings)
-        .split(u'|');
+    QFile file(data + "/papers.txt");
+    QMap<QString, Paper> papers;
+    for (const QString& line : QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : "").split(u'\n')) {
+        const QStringList f = line.simplified().split(u' ');
+        const auto at = [&](int i) { return f[i].toDouble(); };
+        if (f.size() == 8 && !line.startsWith(u'#'))
+            papers[f[0]] = {{at(2), at(3)}, QRectF(QPointF(at(4), at(3) - at(7)), QPointF(at(6), at(3) - at(5)))};
+    }
+    return papers;
 }
 
 QString output(const QString& program, const QStringList& arguments)
@@ -67,6 +73,21 @@ QString output(const QString& program, const QStringList& arguments)
     process.start(program, arguments);
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Nothing when the report printed is its golden file, tests/data/report-*.txt;
+// else how it differs, by diff -u. The file holds the report a line a line,
+// tabs as tabs, a move to the next print zone as "»", and each bold line
+// after "**" (an empty one as "**" alone).
+QString differences(const QString& golden, const PrintRecord& record)
+{
+    QProcess diff;
+    diff.start("diff", {"-u", "--label", golden, golden, "--label", "printed", "-"});
+    diff.write(printed(record).replaceInStrings(QRegularExpression("^\\*"), "**").join(u'\n').toUtf8() + '\n');
+    diff.closeWriteChannel();
+    if (diff.waitForFinished(30000) && diff.exitStatus() == QProcess::NormalExit && diff.exitCode() == 0)
+        return {};
+    return "The report is not its golden file:\n" + QString::fromUtf8(diff.readAll() + diff.readAllStandardError());
 }
 
 // The jobs the queue has finished, or -1 while any waits in it.
@@ -124,58 +145,47 @@ class TestTillPrinting : public QObject {
 private slots:
     void printout_data()
     {
-        const QStringList worked{
-            "Number of 10p coins :\t\t\t4|Number of £1 coins :\t\t\t3|Number of £5 notes :\t\t\t2|"
-            "Number of £10 notes :\t\t\t6|Number of £20 notes :\t\t\t1|",
-            "Cheque 1 £\t\t\t25.00|",
-            "10 pences : £\t\t\t0.40|£1 coins : £\t\t\t3.00|£5 notes : £\t\t\t10.00|£10 notes : £\t\t\t60.00|"
-            "£20 notes: £\t\t\t20.00|",
-            "3.40;90.00;93.40;25.00;118.40;43.40;25.00",
-        };
-        const QStringList workedOut = reportOf(worked[0], worked[1], worked[2], worked[3]);
         // Rows whose text reads as zero are left out; the others print as typed.
-        const QStringList zeroSteps{"txtFloat=10",         "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30",
-                                    "txtChequeAmt_2=0.00", "txtChequeAmt_3=-5", "txtChequeAmt_4=1,000"};
-        const QStringList zeros = reportOf("", "Cheque 2 £\t\t\t0.30|Cheque 4 £\t\t\t-5|Cheque 5 £\t\t\t1,000|", "",
-                                           "0.00;0.00;0.00;995.30;995.30;-10.00;995.30");
-        const QStringList shortSteps = workedExample + QStringList{"txtExpected=70"};
-        const QStringList short_ = reportOf(worked[0], worked[1], worked[2], worked[3],
-                                            "|*TAKINGS CHECK|Expected : £\t\t\t70|Over / Short : £\t\t\t-1.60|"
-                                            "\t\t\t\tShort by £1.60|");
-        const QString huge = "100" + QString(",000").repeated(102) + ".00"; // 1e308, as the till writes it
-        const QStringList hugeSteps{"txtFloat=0", "txtChequeAmt_0=1e308"};
-        const QStringList huges
-            = reportOf("", "Cheque 1 £\t\t\t1e308|", "", "0.00;0.00;0.00;" + huge + ';' + huge + ";0.00;" + huge);
+        const QStringList zeros{"txtFloat=10",         "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30",
+                                "txtChequeAmt_2=0.00", "txtChequeAmt_3=-5", "txtChequeAmt_4=1,000"};
+        const QStringList short_ = workedExample + QStringList{"txtExpected=70"},
+                          huge{"txtFloat=0", "txtChequeAmt_0=1e308"};
         rows<Printout>({
-            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, workedExample, workedOut, 0},
-            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, {}, reportOf("", "", "", ";;;;;;"), 0},
-            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, zeroSteps, zeros, 0},
-            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, shortSteps, short_, 0},
-            {"tillora-a4", {595, 842}, {18, 36, 559, 770}, hugeSteps, huges, 9},
-            {"tillora-a5", {420, 595}, {18, 36, 384, 523}, workedExample, workedOut, 0},
-            {"tillora-roll80", {227, 842}, {11, 6, 205, 830}, workedExample, workedOut, 1},
-            {"tillora-roll58", {164, 595}, {14, 6, 136, 583}, workedExample, workedOut, 17},
-            {"tillora-roll58", {164, 595}, {14, 6, 136, 583}, hugeSteps, huges, 42},
-            {"tillora-letter", {612, 792}, {18, 36, 576, 720}, workedExample, workedOut, 0},
-            {"tillora-a3", {842, 1191}, {18, 36, 806, 1119}, workedExample, workedOut, 0},
-            {"tillora-label", {176, 82}, {4, 4, 168, 74}, workedExample, workedOut, 3},
+            {"worked example on A4", "a4", "worked-example", workedExample, 0},
+            {"nothing typed", "a4", "empty-till", {}, 0},
+            {"rows reading as zero left out", "a4", "zero-rows", zeros, 0},
+            {"takings short", "a4", "takings-short", short_, 0},
+            {"a cheque of 1e308 on A4", "a4", "huge-cheque", huge, 9},
+            {"worked example on A5", "a5", "worked-example", workedExample, 0},
+            {"worked example on an 80 mm roll", "roll80", "worked-example", workedExample, 1},
+            {"worked example on a 58 mm roll", "roll58", "worked-example", workedExample, 17},
+            {"a cheque of 1e308 on a 58 mm roll", "roll58", "huge-cheque", huge, 42},
+            {"worked example on Letter", "letter", "worked-example", workedExample, 0},
+            {"worked example on A3", "a3", "worked-example", workedExample, 0},
+            {"worked example on a 62 x 29 mm label", "label", "worked-example", workedExample, 3},
         });
     }
 
-    // The report's lines as the window shows them, then each press one job on
-    // the queue's own paper. The report whole and in order, every character
-    // inside the printable area and at 7 points or more (7.8 tall in
-    // Liberation Sans); each text after a tab or print zone on its stop, or
-    // else a figure alone at the right edge, broken after a thousands
-    // separator. The picture on one page, as large as it fits.
+    // The report's lines as the window shows them, then each press one job
+    // on the queue's own paper. The report whole and in order, its bold lines
+    // and only they in bold, every character inside the printable area and
+    // at 7 points or more (7.8 tall in Liberation Sans); each text after a
+    // tab or print zone on its stop, or else a figure alone at the right
+    // edge, broken after a thousands separator. The picture on one page, as
+    // large as it fits, its proportions kept.
     void printout()
     {
         QFETCH(Printout, row);
         if (jobs.isEmpty())
-            QSKIP("needs the print server of with-cupsd.sh");
-        const QRectF printable = row.printable;
-        const QString job = jobs + u'/' + row.queue, expected = row.lines.join(u'\n');
-        qputenv("PRINTER", row.queue.toUtf8());
+            QSKIP("needs with-desktop.sh --print-server");
+        const Paper paper = papers().value(row.paper);
+        const QRectF printable = paper.printable;
+        const QString queue = "tillora-" + row.paper, job = jobs + u'/' + queue;
+        QFile golden(data + "/report-" + row.report + ".txt");
+        QVERIFY2(golden.open(QIODevice::ReadOnly) && !printable.isEmpty(),
+                 qPrintable("no paper " + row.paper + " or " + golden.fileName()));
+        const QString expected = QString::fromUtf8(golden.readAll());
+        qputenv("PRINTER", queue.toUtf8());
         auto till = shown<TillWindow>();
         child<QLineEdit>(till.get(), "txtDate")->setText("05/12/2026");
         child<QLineEdit>(till.get(), "txtTime")->setText("17:45");
@@ -183,12 +193,15 @@ private slots:
         PrintRecord record;
         till->setPrinterSource(RecordingPrinter::into(record));
         act(till.get(), {"cmdPrintReport"});
-        QCOMPARE(printed(record), row.lines);
+        const QString diff = differences(golden.fileName(), record);
+        QVERIFY2(diff.isEmpty(), qPrintable(diff));
         till->setPrinterSource(&PagePrinter::systemPrinter);
-        const int done = completedJobs(row.queue);
+        const int done = completedJobs(queue);
         act(till.get(), {"cmdPrintReport"});
-        QCOMPARE(completedJobs(row.queue), done + 1);
-        QVERIFY(output("pdffonts", {job}).contains(QRegularExpression("(?s)(?=.*Sans-Bold )(?=.*Sans )")));
+        QCOMPARE(completedJobs(queue), done + 1);
+        static const QRegularExpression notBold("(?s)(^|</b>).*?(<b>|$)"), marks("[*»\\s]"), boldLine("^\\*\\*");
+        QCOMPARE(output("pdftohtml", {"-xml", "-i", "-stdout", job}).remove(notBold).remove(marks),
+                 expected.split(u'\n').filter(boldLine).join("").remove(marks));
         const QList<QList<Word>> lines = wordLines(job);
         const auto blank
             = [&](qsizetype at) { return at < expected.size() && QString(" \t\n*»").contains(expected[at]); };
@@ -215,12 +228,13 @@ private slots:
         while (blank(at))
             ++at;
         QVERIFY(at == expected.size() && atRight == row.atRight);
-
+        if (row.report != "worked-example")
+            return; // the picture once a paper
         act(till.get(), {"cmdPrintScreen"});
-        QCOMPARE(completedJobs(row.queue), done + 2);
-        const QString paper = QStringLiteral("Pages: +1\n(.*\n)*Page size: +%1 x %2 pts");
+        QCOMPARE(completedJobs(queue), done + 2);
+        const QString pages = QStringLiteral("Pages: +1\n(.*\n)*Page size: +%1 x %2 pts");
         QVERIFY(output("pdfinfo", {job})
-                    .contains(QRegularExpression(paper.arg(row.paper.width()).arg(row.paper.height()))));
+                    .contains(QRegularExpression(pages.arg(paper.size.width()).arg(paper.size.height()))));
         // The picture's pixels and how densely they are drawn, the same across and down.
         const QStringList image
             = output("pdfimages", {"-list", job}).split(u'\n').mid(2, 2).join(u' ').simplified().split(u' ');
@@ -235,7 +249,7 @@ private slots:
     void failure_data()
     {
         const QStringList stop{"cupsdisable", "cupsenable"}, reject{"cupsreject", "cupsaccept"}, none;
-        const QString printer = "The printer “" + queue + "” ";
+        const QString printer = "The printer “" + failing + "” ";
         const QString stopped = printer + "is stopped, so the document would only wait in its queue.";
         const QString refusing = printer + "is not accepting documents.";
         const QString off = "The printing service of this computer is not running.", full = "No space left on device";
@@ -244,17 +258,18 @@ private slots:
         const QByteArray old = "%PDF-1.4 yesterday's report", no;
         const rlim_t any = RLIM_INFINITY;
         rows<Failure>({
-            {stop, stopped, report, elsewhere, 0, any, no, {}},
-            {reject, refusing, picture, elsewhere, 0, any, old, {}},
-            {none, off, report, elsewhere, 0, any, old, {}},
-            {none, off, picture, elsewhere, 0, any, no, {}},
-            {none, off, report, smallDisk, 0, any, no, full},
-            {none, off, report, smallDisk, 0, any, old, full},
-            {none, off, picture, smallDisk, 0, any, no, full},
-            {none, off, report, smallDisk, 8192, any, old, full},
-            {none, off, report, smallDisk, 32768, rlim_t(8192), old, "File too large"},
-            {none, off, report, missing, 0, any, no, "No such file or directory"},
-            {none, off, report, readOnlyDisk, 0, any, no, "Read-only file system"},
+            {"stopped queue, report saved", stop, stopped, report, elsewhere, 0, any, no, {}},
+            {"refusing queue, picture saved over a file", reject, refusing, picture, elsewhere, 0, any, old, {}},
+            {"no print service, report saved over a file", none, off, report, elsewhere, 0, any, old, {}},
+            {"no print service, picture saved", none, off, picture, elsewhere, 0, any, no, {}},
+            {"report onto a full disk", none, off, report, smallDisk, 0, any, no, full},
+            {"report onto a full disk over a file", none, off, report, smallDisk, 0, any, old, full},
+            {"picture onto a full disk", none, off, picture, smallDisk, 0, any, no, full},
+            {"report onto a nearly full disk over a file", none, off, report, smallDisk, 8192, any, old, full},
+            {"report past the file size limit", none, off, report, smallDisk, 32768, rlim_t(8192), old,
+             "File too large"},
+            {"report into a missing folder", none, off, report, missing, 0, any, no, "No such file or directory"},
+            {"report onto a read-only disk", none, off, report, readOnlyDisk, 0, any, no, "Read-only file system"},
         });
     }
 
@@ -267,8 +282,8 @@ private slots:
     {
         QFETCH(Failure, row);
         if (row.queue.isEmpty() ? !noPrintService || smallDisk.isEmpty() : jobs.isEmpty())
-            QSKIP("needs with-cupsd.sh, or no print service and the small disks of with-small-disks.sh");
-        qputenv("PRINTER", queue.toUtf8());
+            QSKIP("needs with-desktop.sh --print-server, or --no-print-server --small-disks");
+        qputenv("PRINTER", failing.toUtf8());
         const QString path = row.folder + "/till.pdf";
         QVERIFY(prepare(row.folder, path, row.before, row.room));
         const QStringList files
@@ -279,7 +294,7 @@ private slots:
         till->setPrinterSource(RecordingPrinter::into(record));
         act(till.get(), {row.command});
         till->setPrinterSource(&PagePrinter::systemPrinter);
-        const int done = completedJobs(queue);
+        const int done = completedJobs(failing);
         const QStringList answers
             = QStringList{"Save as PDF…", path} + QStringList(row.before.isEmpty() ? 0 : 1, "&Yes")
             + (row.reason.isEmpty() ? QStringList{"OK"} : QStringList{"Choose Another Place…", "Close"});
@@ -288,12 +303,12 @@ private slots:
         rlimit usual{};
         getrlimit(RLIMIT_FSIZE, &usual);
         const rlimit limited{std::min(row.sizeLimit, usual.rlim_max), usual.rlim_max};
-        QProcess::execute(row.queue.value(0, "true"), {queue});
+        QProcess::execute(row.queue.value(0, "true"), {failing});
         setrlimit(RLIMIT_FSIZE, &limited);
         act(till.get(), {row.command});
         setrlimit(RLIMIT_FSIZE, &usual);
-        QProcess::execute(row.queue.value(1, "true"), {queue});
-        QCOMPARE(completedJobs(queue), done);
+        QProcess::execute(row.queue.value(1, "true"), {failing});
+        QCOMPARE(completedJobs(failing), done);
         QCOMPARE(seen.size(), answers.size());
         QCOMPARE(seen[0].text, offer.arg(row.why));
         QCOMPARE(seen[0].defaultButton, "Save as PDF…");

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a screen reader hears of Tillora: the program started, driven by the X server's keys and clicks as a user
-# drives it, and read over the accessibility bus as Orca reads it. Run inside with-accessibility-bus.sh as
+# drives it, and read over the accessibility bus as Orca reads it. Run inside with-desktop.sh --screen-reader as
 # tst_screenreader.py <tillora> [unittest's options].
 import re
 import subprocess
