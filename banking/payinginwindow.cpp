@@ -8,7 +8,6 @@
 #include "banking/payinginsheet.h"
 
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -84,7 +83,6 @@ PayingInWindow::PayingInWindow()
     for (const char* name : names)
         rows << tr(name);
     m_table->setHeaders(rows, {tr("In the till"), tr("To bank"), tr("Bags"), tr("Value : £"), tr("Kept")});
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_bags->setChecked(true);
     onEvent(m_bags, &QCheckBox::toggled, [this] { showSplit(); });
     onEvent(control<QPushButton>(QStringLiteral("cmdPrint")), &QPushButton::clicked, [this] { printSheet(); });

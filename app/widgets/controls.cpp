@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QPainter>
@@ -329,6 +330,12 @@ FigureTable::FigureTable(const QString& name, QWidget* parent)
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Every figure in sight at once: the table is laid out for its rows.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
 void FigureTable::setHeaders(const QStringList& rows, const QStringList& columns)
