@@ -26,7 +26,7 @@ CONTROLS = [
     ("Tillora", 2, "Date|Time", "read only text", r"\d\d/\d\d/\d{4}|\d\d:\d\d", ""),
     ("Tillora", 1, "Expected", "editable text", "", ""),
     ("Tillora", 2, "Print (Screenshot|Report)", "push button", None, ""),
-    ("Tillora", 4, "Start (VAT Calculator|Markup Program)|Exit TLR|About", "push button", None, ""),
+    ("Tillora", 5, "Start (VAT Calculator|Markup Program)|Exit TLR|About|Paying In", "push button", None, ""),
     ("Tillora", 1, "Unused button", "push button", None, r"This button does nothing\. Exit TLR leaves the program\."),
     ("VAT Calculator|Markup Program", 2, r"Amount for Calculation|Current VAT Rate \(%\)", "editable text", "", ""),
     ("VAT Calculator", 3, "(Add|Subtract) VAT (to|from) Value|Close Window", "push button", None, ""),
@@ -34,6 +34,10 @@ CONTROLS = [
     ("Markup Program", 2, "Calculate Selling Price|Close Window", "push button", None, ""),
     ("About", 1, "Tillora banner", "read only image", None, ""),
     ("About", 1, "Close Window", "push button", None, ""),
+    ("Paying In", 1, "Coins in full bags only", "check box", None, ""),
+    ("Paying In", 1, "Notes and coins to bank", "table", None, ""),
+    ("Paying In", 4, "(Cash|Cheques) to bank|Total paid in|Kept in till", "read only text", "", ""),
+    ("Paying In", 2, "Print|Close", "push button", None, ""),
 ]
 
 # Typed in turn over a box of the till; then the text and the description of the box named.
@@ -80,8 +84,21 @@ def matches(row, reading):
 # A list's items count while it is open.
 def reached(title):
     windows = [w for app in pyatspi.Registry.getDesktop(0) if app.name == "Tillora" for w in app if w.name == title]
-    focusable = lambda c: {"focusable", "showing"} <= states(c) and "showing" in states(c.parent)
+    focusable = lambda c: {"focusable", "showing"} <= states(c) and "showing" in states(c.parent) \
+        and c.getRole() != pyatspi.ROLE_TABLE_CELL  # reached by the arrow keys
     return [c for w in windows for c in pyatspi.findAllDescendants(w, focusable)]
+
+
+# A cell's name as the program says it now, not as the reader's cache holds it.
+def fresh(table, row, column):
+    cell = table.getAccessibleAt(row, column)
+    cell.clearCache()
+    return cell.name
+
+
+def reached_labels(title):
+    windows = [w for app in pyatspi.Registry.getDesktop(0) if app.name == "Tillora" for w in app if w.name == title]
+    return [c for w in windows for c in pyatspi.findAllDescendants(w, lambda c: c.getRole() == pyatspi.ROLE_LABEL)]
 
 
 # The last of each change told of a list: its selection (its name then), its name, the item selected.
@@ -125,9 +142,9 @@ class ScreenReader(unittest.TestCase):
     # Each says what it is for, not what it holds, and no two alike; boxes that only show a figure are read only,
     # and not editable as well.
     def test_every_control_says_what_it_is_for(self):
-        for button in ("Start VAT Calculator", "Start Markup Program", "About"):
+        for button in ("Start VAT Calculator", "Start Markup Program", "About", "Paying In"):
             self.click("Tillora", button)
-        for title in ("Tillora", "VAT Calculator", "Markup Program", "About"):
+        for title in ("Tillora", "VAT Calculator", "Markup Program", "About", "Paying In"):
             rows = [row[1:] for row in CONTROLS if re.fullmatch(row[0], title)]
             self.hears(lambda: len(reached(title)), sum(row[0] for row in rows), title)
             readings = [heard(c) for c in reached(title)]
@@ -142,6 +159,25 @@ class ScreenReader(unittest.TestCase):
             press("ctrl+a", "BackSpace", *keys)  # a key a character
             control = self.control("Tillora", name)
             self.hears(lambda: list(heard(control)[2:]), wanted, name)
+
+    # A cell of the split is read with its row and column headers, and the status is told as it changes. The
+    # window stands over the till's boxes, so they are typed into as a reader's own typing would.
+    def test_paying_in_is_read_as_a_table(self):
+        self.click("Tillora", "Paying In")
+        table = self.control("Paying In", "Notes and coins to bank").queryTable()
+        status = lambda: [c.name for c in reached_labels("Paying In") if c.name.endswith(".")]
+        self.hears(status, ["Type the float and the counts in the till first."])
+        for box, text in (("Float", "5"), ("Number of £20 notes", "3")):
+            self.control("Tillora", box).queryEditableText().setTextContents(text)
+        cell = lambda: [header.name for header in (table.getRowHeader(1), table.getColumnHeader(1))] + [fresh(table, 1, 1)]
+        self.hears(cell, ["£20 notes", "To bank", "2"])
+        kept = "The till keeps £20.00: the float of £5.00 and £15.00 that cannot be banked without taking from it."
+        self.hears(status, [kept])
+        TOLD.clear()
+        self.control("Tillora", "Number of 1p coins").queryEditableText().setTextContents("1.5")
+        wanted = "The count of 1p coins is not a whole number of coins."
+        named = lambda: {e.source.name for e in TOLD if e.type == "object:property-change:accessible-name"}
+        self.hears(lambda: wanted in named(), True)
 
     # However the rate is chosen, the list is named by it, the one item selected is it, and the change is told as
     # the desktop's lists tell it.
