@@ -63,6 +63,16 @@ const QStringList tillEntries
 const QStringList workedExample{"txtFloat=50.00", "txtTill_3=4",  "txtTill_6=3",         "txtTill_8=2",
                                 "txtTill_9=6",    "txtTill_10=1", "txtChequeAmt_0=25.00"};
 
+QWidgetList visible(const QString& name)
+{
+    QWidgetList found;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name && window->isVisible())
+            found << window;
+    }
+    return found;
+}
+
 void act(QWidget* window, const QStringList& steps)
 {
     for (const QString& step : steps) {

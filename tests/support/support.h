@@ -38,6 +38,9 @@ Child* child(const QWidget* window, const QString& name)
     return standIn;
 }
 
+// The program's windows of that objectName on screen.
+QWidgetList visible(const QString& name);
+
 // Works a window: "box=keys" types over all the box holds, "list=N" picks
 // position N by the arrow keys, a bare name clicks that button.
 void act(QWidget* window, const QStringList& steps);

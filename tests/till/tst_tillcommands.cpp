@@ -18,16 +18,6 @@ struct Leaving {
     bool ends;
 };
 
-QWidgetList visible(const QString& name)
-{
-    QWidgetList found;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name && window->isVisible())
-            found << window;
-    }
-    return found;
-}
-
 } // namespace
 
 Q_DECLARE_METATYPE(Leaving)

@@ -32,7 +32,7 @@ const QString offer = "Nothing was printed. %1\n\nYou can save the document as a
 struct Printout {
     const char* name;
     QString paper;  // its queue is "tillora-<paper>"
-    QString report; // what it prints: tests/data/report-<report>.txt
+    QString report; // what it prints: tests/data/<report>.txt, the paying-in sheet where it begins "paying-in"
     QStringList steps;
     int atRight; // lines at the right edge: a figure, or a piece of one, alone
 };
@@ -148,21 +148,24 @@ private slots:
         // Rows whose text reads as zero are left out; the others print as typed.
         const QStringList zeros{"txtFloat=10",         "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30",
                                 "txtChequeAmt_2=0.00", "txtChequeAmt_3=-5", "txtChequeAmt_4=1,000"};
+        const QStringList day = workedExample + QStringList{"txtFloat=30", "txtTill_5=45", "txtTill_7=12", "txtChequeAmt_1=7.50"};
         const QStringList short_ = workedExample + QStringList{"txtExpected=70"},
                           huge{"txtFloat=0", "txtChequeAmt_0=1e308"};
         rows<Printout>({
-            {"worked example on A4", "a4", "worked-example", workedExample, 0},
-            {"nothing typed", "a4", "empty-till", {}, 0},
-            {"rows reading as zero left out", "a4", "zero-rows", zeros, 0},
-            {"takings short", "a4", "takings-short", short_, 0},
-            {"a cheque of 1e308 on A4", "a4", "huge-cheque", huge, 9},
-            {"worked example on A5", "a5", "worked-example", workedExample, 0},
-            {"worked example on an 80 mm roll", "roll80", "worked-example", workedExample, 1},
-            {"worked example on a 58 mm roll", "roll58", "worked-example", workedExample, 17},
-            {"a cheque of 1e308 on a 58 mm roll", "roll58", "huge-cheque", huge, 42},
-            {"worked example on Letter", "letter", "worked-example", workedExample, 0},
-            {"worked example on A3", "a3", "worked-example", workedExample, 0},
-            {"worked example on a 62 x 29 mm label", "label", "worked-example", workedExample, 3},
+            {"worked example on A4", "a4", "report-worked-example", workedExample, 0},
+            {"nothing typed", "a4", "report-empty-till", {}, 0},
+            {"rows reading as zero left out", "a4", "report-zero-rows", zeros, 0},
+            {"takings short", "a4", "report-takings-short", short_, 0},
+            {"a cheque of 1e308 on A4", "a4", "report-huge-cheque", huge, 9},
+            {"worked example on A5", "a5", "report-worked-example", workedExample, 0},
+            {"worked example on an 80 mm roll", "roll80", "report-worked-example", workedExample, 1},
+            {"worked example on a 58 mm roll", "roll58", "report-worked-example", workedExample, 17},
+            {"a cheque of 1e308 on a 58 mm roll", "roll58", "report-huge-cheque", huge, 42},
+            {"worked example on Letter", "letter", "report-worked-example", workedExample, 0},
+            {"worked example on A3", "a3", "report-worked-example", workedExample, 0},
+            {"worked example on a 62 x 29 mm label", "label", "report-worked-example", workedExample, 3},
+            {"paying in on A4", "a4", "paying-in-day", day, 0},
+            {"paying in on an 80 mm roll", "roll80", "paying-in-day", day, 1},
         });
     }
 
@@ -181,7 +184,7 @@ private slots:
         const Paper paper = papers().value(row.paper);
         const QRectF printable = paper.printable;
         const QString queue = "tillora-" + row.paper, job = jobs + u'/' + queue;
-        QFile golden(data + "/report-" + row.report + ".txt");
+        QFile golden(data + u'/' + row.report + ".txt");
         QVERIFY2(golden.open(QIODevice::ReadOnly) && !printable.isEmpty(),
                  qPrintable("no paper " + row.paper + " or " + golden.fileName()));
         const QString expected = QString::fromUtf8(golden.readAll());
@@ -190,14 +193,20 @@ private slots:
         child<QLineEdit>(till.get(), "txtDate")->setText("05/12/2026");
         child<QLineEdit>(till.get(), "txtTime")->setText("17:45");
         act(till.get(), row.steps);
+        const auto print = [&] {
+            if (!row.report.startsWith("paying-in"))
+                return act(till.get(), {"cmdPrintReport"});
+            act(till.get(), {"cmdPayingIn"});
+            act(visible("frmPayingIn").value(0), {"cmdPrint", "cmdClose"});
+        };
         PrintRecord record;
         till->setPrinterSource(RecordingPrinter::into(record));
-        act(till.get(), {"cmdPrintReport"});
+        print();
         const QString diff = differences(golden.fileName(), record);
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
         till->setPrinterSource(&PagePrinter::systemPrinter);
         const int done = completedJobs(queue);
-        act(till.get(), {"cmdPrintReport"});
+        print();
         QCOMPARE(completedJobs(queue), done + 1);
         static const QRegularExpression notBold("(?s)(^|</b>).*?(<b>|$)"), marks("[*»\\s]"), boldLine("^\\*\\*");
         QCOMPARE(output("pdftohtml", {"-xml", "-i", "-stdout", job}).remove(notBold).remove(marks),
@@ -228,7 +237,7 @@ private slots:
         while (blank(at))
             ++at;
         QVERIFY(at == expected.size() && atRight == row.atRight);
-        if (row.report != "worked-example")
+        if (row.report != "report-worked-example")
             return; // the picture once a paper
         act(till.get(), {"cmdPrintScreen"});
         QCOMPARE(completedJobs(queue), done + 2);
