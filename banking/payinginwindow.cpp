@@ -45,7 +45,7 @@ std::span<const ControlRow> PayingInWindow::controlTable()
     // clang-format off
     static const ControlRow controls[] = {
         // name        kind      container caption                                  left   top  width height tab  flags, labelled by
-        {"chkBags",    CheckBox, nullptr,  QT_TR_NOOP("Coins in full bags only"),    120,   120,  4200,   285,  0},
+        {"chkBags",    CheckBox, nullptr,  QT_TR_NOOP("Coins in full bags only"),    120,   120,  2400,   285,  0},
         {"tblSplit",   Table,    nullptr,  QT_TR_NOOP("Notes and coins to bank"),    120,   480,  6960,  3960,  1},
         {"lblCash",    Label,    nullptr,  QT_TR_NOOP("Cash to bank : £"),           120,  4590,  1815,   255,  9, AlignRight | Bold},
         {"txtCash",    TextBox,  nullptr,  "",                                      2040,  4560,  1215,   285,  2, ReadOnly, "lblCash"},

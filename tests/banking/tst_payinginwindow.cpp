@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Paying In as the shopkeeper meets it: opened from the till, following every
+// keystroke there, and saying why when there is nothing to split.
+#include "app/widgets/fonts.h"
+#include "support/rows.h"
+#include "support/support.h"
+#include "till/tillwindow.h"
+
+#include <QLabel>
+#include <QScopeGuard>
+#include <QTableWidget>
+
+using namespace tillora;
+using namespace tillora::test;
+
+namespace {
+
+struct Split {
+    const char* name;
+    QStringList till, payingIn; // typed into the till once Paying In is open; then worked in Paying In
+    QString toBank, bags;       // the pieces to bank and the bags, £50 notes first
+    QString totals;             // cash, cheques, paid in, kept
+    QString status;
+};
+
+QString column(const QTableWidget& table, int column)
+{
+    QStringList cells;
+    for (int row = 0; row < table.rowCount(); ++row)
+        cells << table.item(row, column)->text();
+    return cells.join(u' ').simplified();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Split)
+
+class TestPayingInWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void split_data()
+    {
+        const QString kept = "The till keeps £53.40: the float of £50.00 and £3.40 that cannot be banked without "
+                             "taking from it.",
+                      stays = "The float of £50.00 stays in the till.";
+        const QStringList bags{"txtFloat=10", "txtTill_0=250", "txtTill_4=30", "txtTill_6=45", "txtTill_10=2"};
+        const QString noSplit = "   ";
+        rows<Split>({
+            {"waits for the float",
+             {"txtTill_3=4"},
+             {},
+             "",
+             "",
+             noSplit,
+             "Type the float and the counts in the till first."},
+            {"notes in any number", workedExample, {}, "0 1 2 0 0 0 0 0 0 0 0 0", "", "40.00 25.00 65.00 53.40", kept},
+            {"loose coins bank it all",
+             workedExample,
+             {"chkBags"},
+             "0 1 2 0 0 3 0 0 4 0 0 0",
+             "",
+             "43.40 25.00 68.40 50.00",
+             stays},
+            {"coins in full bags",
+             bags,
+             {},
+             "0 2 0 0 0 40 0 0 0 0 0 200",
+             "2 × £20 2 × £1",
+             "82.00 0.00 82.00 11.50",
+             "The till keeps £11.50: the float of £10.00 and £1.50 that cannot be banked without taking from it."},
+            {"short of the float",
+             {"txtFloat=50", "txtTill_9=3"},
+             {},
+             "0 0 0 0 0 0 0 0 0 0 0 0",
+             "",
+             "0.00 0.00 0.00 30.00",
+             "The till holds £20.00 less than its float: nothing to bank."},
+            {"a count not whole",
+             {"txtFloat=50", "txtTill_1=2.5"},
+             {},
+             "",
+             "",
+             noSplit,
+             "The count of 2p coins is not a whole number of coins."},
+            {"a count below zero",
+             {"txtFloat=5", "txtTill_11=-1"},
+             {},
+             "",
+             "",
+             noSplit,
+             "The count of £50 notes is below zero."},
+            {"an unusable entry",
+             {"txtFloat=50", "txtTill_3=abc"},
+             {},
+             "",
+             "",
+             noSplit,
+             "Correct this box in the till first: Number of 10p coins. “abc” is not a number."},
+        });
+    }
+
+    // Opened first, so that every figure comes by following the till.
+    void split()
+    {
+        QFETCH(Split, row);
+        auto till = shown<TillWindow>();
+        act(till.get(), {"cmdPayingIn"});
+        QWidget* payingIn = visible("frmPayingIn").value(0);
+        QVERIFY(payingIn);
+        const auto closing = qScopeGuard([payingIn] { payingIn->close(); });
+        act(till.get(), row.till);
+        act(payingIn, row.payingIn);
+        const auto* table = child<QTableWidget>(payingIn, "tblSplit");
+        QCOMPARE(column(*table, 1), row.toBank);
+        QCOMPARE(column(*table, 2), row.bags);
+        QCOMPARE(texts(payingIn, {"txtCash", "txtCheques", "txtPaidIn", "txtKept"}).join(u' '), row.totals);
+        QCOMPARE(wholeCaption(child<QLabel>(payingIn, "lblStatus")), row.status);
+    }
+};
+
+QTEST_MAIN(TestPayingInWindow)
+#include "tst_payinginwindow.moc"
