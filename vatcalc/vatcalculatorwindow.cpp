@@ -45,7 +45,7 @@ VatCalculatorWindow::VatCalculatorWindow()
     });
     onEvent(control<QPushButton>(QStringLiteral("cmdVATOff")), &QPushButton::clicked, [this] {
         calculate([](double gross, double rate) {
-            return tr("VAT Paid: \u00a3%1").arg(wholeInSentence(formatNumber(vatContainedIn(gross, rate).vat)));
+            return tr("VAT Paid: \u00a3%1").arg(wholeInSentence(formatNumber(vatContainedIn(gross, rate))));
         });
     });
 }

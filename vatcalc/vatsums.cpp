@@ -12,13 +12,12 @@ VatSplit vatAddedTo(double net, double ratePercent)
     return {net, vat, fp::add(net, vat)};
 }
 
-VatSplit vatContainedIn(double gross, double ratePercent)
+double vatContainedIn(double gross, double ratePercent)
 {
     const double divisor = fp::add(fp::divide(ratePercent, 100.0), 1.0);
     if (divisor == 0.0)
         throw RuntimeError(RuntimeError::Kind::DivisionByZero);
-    const double net = fp::divide(gross, divisor);
-    return {net, fp::subtract(gross, net), gross};
+    return fp::subtract(gross, fp::divide(gross, divisor));
 }
 
 } // namespace tillora

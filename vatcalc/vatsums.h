@@ -18,6 +18,6 @@ VatSplit vatAddedTo(double net, double ratePercent);
 
 // The VAT a gross amount contains at `ratePercent`. A rate of -100 %
 // leaves no net amount to work from: DivisionByZero.
-VatSplit vatContainedIn(double gross, double ratePercent);
+double vatContainedIn(double gross, double ratePercent);
 
 } // namespace tillora

@@ -29,14 +29,8 @@ Q_DECLARE_METATYPE(Shown)
 class TestVatCalculator : public QObject {
     Q_OBJECT
 private slots:
-    // A gross amount taken apart whole, though the window shows the VAT alone.
-    void vatContained()
-    {
-        const VatSplit split = vatContainedIn(1481.4, 20);
-        QCOMPARE(split.net, 1234.5);
-        QCOMPARE(split.vat, 246.9);
-        QCOMPARE(split.gross, 1481.4);
-    }
+    // The VAT a gross amount contains, before the window rounds it.
+    void vatContained() { QCOMPARE(vatContainedIn(1481.4, 20), 246.9); }
 
     void window_data()
     {
