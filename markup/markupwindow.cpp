@@ -54,8 +54,10 @@ MarkupWindow::MarkupWindow()
     onEvent(control<QPushButton>(QStringLiteral("cmdCalcSell")), &QPushButton::clicked, [this, rates] {
         const int markup = 5 * rates->currentIndex();
         if (markup >= 5 && markup <= 5 * lastRatePosition)
-            calculate([markup](double cost, double vatRate) {
+            calculate([markup](double cost, double vatRate) -> Outcome {
                 const MarkedUp result = markedUp(cost, markup, vatRate);
+                if (!result.ok())
+                    return *result.fault;
                 return tr("\u00a3%1 + a markup of %2% = a selling price of \u00a3%3 - VAT on this item is \u00a3%4")
                     .arg(wholeInSentence(numberToText(cost)), QString::number(markup),
                          wholeInSentence(formatNumber(result.sellingPrice)), wholeInSentence(formatNumber(result.vat)));

@@ -36,25 +36,30 @@ VatCalculatorWindow::VatCalculatorWindow()
                        controlTable(), {"txtPrice", "txtCurrentVATRate", "lblResult"})
 {
     onEvent(control<QPushButton>(QStringLiteral("cmdVATOn")), &QPushButton::clicked, [this] {
-        calculate([](double net, double rate) {
+        calculate([](double net, double rate) -> Outcome {
             const VatSplit added = vatAddedTo(net, rate);
+            if (!added.ok())
+                return *added.fault;
             return tr("Total : \u00a3%1 + VAT (%2) = %3")
                 .arg(wholeInSentence(formatNumber(added.net)), wholeInSentence(formatPounds(added.vat)),
                      wholeInSentence(formatPounds(added.gross)));
         });
     });
     onEvent(control<QPushButton>(QStringLiteral("cmdVATOff")), &QPushButton::clicked, [this] {
-        calculate([](double gross, double rate) {
-            return tr("VAT Paid: \u00a3%1").arg(wholeInSentence(formatNumber(vatContainedIn(gross, rate).vat)));
+        calculate([](double gross, double rate) -> Outcome {
+            const VatContained contained = vatContainedIn(gross, rate);
+            if (!contained.ok())
+                return *contained.fault;
+            return tr("VAT Paid: \u00a3%1").arg(wholeInSentence(formatNumber(contained.vat)));
         });
     });
 }
 
-QString VatCalculatorWindow::faultWords(RuntimeError::Kind kind) const
+QString VatCalculatorWindow::faultWords(SumFault fault) const
 {
-    if (kind == RuntimeError::Kind::DivisionByZero)
+    if (fault == SumFault::DivisionByZero)
         return tr("A VAT rate of -100% leaves no net amount to work from. Please check the VAT rate.");
-    return CalculatorWindow::faultWords(kind);
+    return CalculatorWindow::faultWords(fault);
 }
 
 } // namespace tillora

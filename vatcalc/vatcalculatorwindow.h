@@ -16,7 +16,7 @@ public:
 
 private:
     static std::span<const ControlRow> controlTable();
-    QString faultWords(RuntimeError::Kind kind) const override;
+    QString faultWords(SumFault fault) const override;
 };
 
 } // namespace tillora

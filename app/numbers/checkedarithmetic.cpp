@@ -16,27 +16,4 @@ double checked(double x)
     return x;
 }
 
-double add(double a, double b)
-{
-    return checked(a + b);
-}
-
-double subtract(double a, double b)
-{
-    return checked(a - b);
-}
-
-double multiply(double a, double b)
-{
-    return checked(a * b);
-}
-
-double divide(double a, double b)
-{
-    if (b == 0.0)
-        throw RuntimeError(a == 0.0 || std::isnan(a) ? RuntimeError::Kind::InvalidOperation
-                                                     : RuntimeError::Kind::DivisionByZero);
-    return checked(a / b);
-}
-
 } // namespace tillora::fp

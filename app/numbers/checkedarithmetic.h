@@ -3,15 +3,8 @@
 
 namespace tillora::fp {
 
-// Floating-point operations that raise RuntimeError's floating-point kinds
-// instead of quietly giving inf or nan, since C++ does not trap. For a
-// command that stops at the fault, as the calculators do.
-double add(double a, double b);
-double subtract(double a, double b);
-double multiply(double a, double b);
-// A zero divisor raises DivisionByZero, or InvalidOperation for 0 / 0.
-double divide(double a, double b);
-// Raises when x is not finite; for results computed some other way.
+// x, or RuntimeError's floating-point kind for it when it is not finite,
+// since C++ does not trap: for a figure that should be finite by now.
 double checked(double x);
 
 } // namespace tillora::fp

@@ -33,20 +33,16 @@ void CalculatorWindow::calculate(const Sum& sum)
             return;
         }
     }
-    setFittedCaption(m_result, sum(lenientNumber(m_amount->text()), lenientNumber(m_rate->text())));
+    const Outcome outcome = sum(lenientNumber(m_amount->text()), lenientNumber(m_rate->text()));
+    if (const auto* fault = std::get_if<SumFault>(&outcome))
+        warnUser(this, windowTitle(), faultWords(*fault));
+    else
+        setFittedCaption(m_result, std::get<QString>(outcome));
 }
 
-QString CalculatorWindow::faultWords(RuntimeError::Kind) const
+QString CalculatorWindow::faultWords(SumFault) const
 {
     return tr("The amount or the VAT rate is too large to work with. Please check both figures.");
-}
-
-void CalculatorWindow::showError(const RuntimeError& error)
-{
-    if (error.isFloatingPointFault())
-        warnUser(this, windowTitle(), faultWords(error.kind()));
-    else
-        FixedWindow::showError(error);
 }
 
 } // namespace tillora

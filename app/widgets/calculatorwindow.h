@@ -3,11 +3,13 @@
 
 #include "app/layers/widgets.h"
 
+#include "app/numbers/sumfault.h"
 #include "app/widgets/layout.h"
 
 #include <QList>
 
 #include <functional>
+#include <variant>
 
 class QLabel;
 class QLineEdit;
@@ -25,13 +27,14 @@ struct CalculatorBoxes {
 // What the two calculators share: both work a sum from an amount and a VAT
 // rate, each read as its leading number; every entry box is marked while it
 // is too full to trust; a sum shows its result fitted into the result label
-// or, when it fails, a warning that leaves the last result showing; "Close
-// Window" discards the window.
+// or, when it has none, a warning that leaves the last result showing;
+// "Close Window" discards the window.
 class CalculatorWindow : public FixedWindow {
     Q_OBJECT
 protected:
-    // The result, in words, of the amount and rate typed.
-    using Sum = std::function<QString(double amount, double rate)>;
+    // The result, in words, of the amount and rate typed, or why there is none.
+    using Outcome = std::variant<QString, SumFault>;
+    using Sum = std::function<Outcome(double amount, double rate)>;
 
     CalculatorWindow(const QMetaObject& window, const WindowLayout& layout, std::span<const ControlRow> controls,
                      const CalculatorBoxes& boxes);
@@ -40,12 +43,10 @@ protected:
     // to trust, says so instead and leaves the result as it was.
     void calculate(const Sum& sum);
 
-    // What the user is told of a floating-point fault in a sum.
-    virtual QString faultWords(RuntimeError::Kind kind) const;
+    // What the user is told when a sum has no result.
+    virtual QString faultWords(SumFault fault) const;
 
 private:
-    void showError(const RuntimeError& error) override;
-
     QList<QLineEdit*> m_entries;
     QLineEdit *m_amount, *m_rate;
     QLabel* m_result;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Figures read and written in the user's regional style: what every box of
 // every window is made of.
-#include "app/numbers/checkedarithmetic.h"
 #include "app/numbers/conversions.h"
 #include "app/numbers/formats.h"
 #include "app/numbers/runtimeerror.h"
 #include "support/rows.h"
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 using namespace tillora;
@@ -20,6 +20,7 @@ constexpr double inf = std::numeric_limits<double>::infinity();
 constexpr double largest = std::numeric_limits<double>::max();
 
 struct Typed { // a text typed in a region: the strict reading, and the leading number "." its point
+    const char* name;
     const char* region;
     QString text;
     double strict;
@@ -28,25 +29,30 @@ struct Typed { // a text typed in a region: the strict reading, and the leading 
 };
 
 struct Written { // a number written plainly and in pounds
+    const char* name;
     const char* region;
     double value;
     FormatOptions options;
     QString number, pounds;
 };
 
-struct Sum { // an operation that cannot give a finite result, and why
-    double (*operation)(double, double);
-    double a, b;
-    Kind fault;
-};
-
 constexpr std::optional<ReadFault> ok = std::nullopt, notANumber = ReadFault::NotANumber, large = ReadFault::TooLarge;
+
+// The kind of floating-point fault a command raises, if any.
+std::optional<Kind> faultIn(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const RuntimeError& error) {
+        return error.kind();
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Typed)
 Q_DECLARE_METATYPE(Written)
-Q_DECLARE_METATYPE(Sum)
 
 class TestNumbers : public QObject {
     Q_OBJECT
@@ -54,27 +60,27 @@ private slots:
     void reading_data()
     {
         rows<Typed>({
-            {"en_GB", " \t-50.00 ", -50, ok, -50},
-            {"en_GB", "+.5", 0.5, ok, 0.5},
-            {"en_GB", "25E-1", 2.5, ok, 2.5},
-            {"en_GB", "(1,000.00)", -1000, ok, 0},
-            {"en_GB", "\u22125", -5, ok, 0},
-            {"en_GB", "1e-400", 0, ok, 0},
-            {"fr_FR", "1 234,50", 1234.5, ok, 1234},     // a plain space for the narrow one
-            {"de_CH", "1'234'567.50", 1234567.5, ok, 1}, // the keyboard's apostrophe for ’
-            {"en_GB", "1e400", 0, large, inf},
+            {"blanks around", "en_GB", " \t-50.00 ", -50, ok, -50},
+            {"plus, no leading digit", "en_GB", "+.5", 0.5, ok, 0.5},
+            {"exponent", "en_GB", "25E-1", 2.5, ok, 2.5},
+            {"parentheses for minus", "en_GB", "(1,000.00)", -1000, ok, 0},
+            {"minus sign U+2212", "en_GB", "\u22125", -5, ok, 0},
+            {"below the smallest double", "en_GB", "1e-400", 0, ok, 0},
+            {"French", "fr_FR", "1 234,50", 1234.5, ok, 1234},    // a plain space for the narrow one
+            {"Swiss", "de_CH", "1'234'567.50", 1234567.5, ok, 1}, // the keyboard's apostrophe for ’
+            {"beyond a double", "en_GB", "1e400", 0, large, inf},
             // Misplaced grouping is refused, so that a mistyped figure never becomes another.
-            {"en_GB", "1,5", 0, notANumber, 1},
-            {"en_GB", "1234,567", 0, notANumber, 1234},
-            {"en_GB", ",100", 0, notANumber, 0},
-            {"en_GB", "1 000", 0, notANumber, 1000},
-            {"hi_IN", "1,234,567", 0, notANumber, 1},
-            {"en_GB", "", 0, notANumber, 0},
-            {"en_GB", "(-5)", 0, notANumber, 0},
-            {"en_GB", "1.2.3", 0, notANumber, 1.2},
-            {"en_GB", "7e+x", 0, notANumber, 7},
-            {"en_GB", "-.5e1\r2", 0, notANumber, -5},
-            {"en_GB", "\u0665", 0, notANumber, 0},
+            {"group of one", "en_GB", "1,5", 0, notANumber, 1},
+            {"first group of four", "en_GB", "1234,567", 0, notANumber, 1234},
+            {"leading group separator", "en_GB", ",100", 0, notANumber, 0},
+            {"space in the UK", "en_GB", "1 000", 0, notANumber, 1000},
+            {"Indian groups misplaced", "hi_IN", "1,234,567", 0, notANumber, 1},
+            {"empty", "en_GB", "", 0, notANumber, 0},
+            {"sign in parentheses", "en_GB", "(-5)", 0, notANumber, 0},
+            {"two points", "en_GB", "1.2.3", 0, notANumber, 1.2},
+            {"exponent without digits", "en_GB", "7e+x", 0, notANumber, 7},
+            {"carriage return inside", "en_GB", "-.5e1\r2", 0, notANumber, -5},
+            {"Arabic digit in the UK", "en_GB", "\u0665", 0, notANumber, 0},
         });
     }
 
@@ -92,21 +98,21 @@ private slots:
         const FormatOptions two{.decimals = 2};
         rows<Written>({
             // Half away from zero on the digits a person reads, not on the binary value.
-            {"en_GB", -2.675, two, "-2.68", "-£2.68"},
-            {"en_GB", 999.995, two, "1,000.00", "£1,000.00"},
-            {"en_GB", -0.001, two, "0.00", "£0.00"},
-            {"en_GB", 2.5, {.decimals = 0}, "3", "£3"},
-            {"en_GB", 0.5, {.leadingDigit = false}, ".50", "£.50"},
-            {"en_GB", 1234.5, {.groupDigits = false}, "1234.50", "£1234.50"},
-            {"en_GB", -1234.5, {.parenthesesForNegative = true}, "(1,234.50)", "(£1,234.50)"},
-            {"en_GB", 1e-7, {.decimals = 9}, "0.000000100", "£0.000000100"},
+            {"half away from zero", "en_GB", -2.675, two, "-2.68", "-£2.68"},
+            {"rounding carries a digit", "en_GB", 999.995, two, "1,000.00", "£1,000.00"},
+            {"no minus on zero", "en_GB", -0.001, two, "0.00", "£0.00"},
+            {"no decimals", "en_GB", 2.5, {.decimals = 0}, "3", "£3"},
+            {"no leading digit", "en_GB", 0.5, {.leadingDigit = false}, ".50", "£.50"},
+            {"no grouping", "en_GB", 1234.5, {.groupDigits = false}, "1234.50", "£1234.50"},
+            {"parentheses for minus", "en_GB", -1234.5, {.parenthesesForNegative = true}, "(1,234.50)", "(£1,234.50)"},
+            {"nine decimals", "en_GB", 1e-7, {.decimals = 9}, "0.000000100", "£0.000000100"},
             // Pounds, with pence, where each region puts its own currency.
-            {"en_US", -5, two, "-5.00", "-£5.00"},
-            {"fr_FR", 1234.5, two, "1\u202f234,50", "1\u202f234,50\u00a0£"},
-            {"de_CH", 1234567.5, two, "1\u2019234\u2019567.50", "1\u2019234\u2019567.50\u00a0£"},
-            {"hi_IN", 123456789, two, "12,34,56,789.00", "£12,34,56,789.00"},
-            {"fa_IR", -2.5, two, "\u200e\u2212۲٫۵۰", "\u200e\u2212\u200e£\u00a0۲٫۵۰"},
-            {"ar_EG", 1234.5, two, "١٬٢٣٤٫٥٠", "١٬٢٣٤٫٥٠\u00a0£"},
+            {"US minus", "en_US", -5, two, "-5.00", "-£5.00"},
+            {"French", "fr_FR", 1234.5, two, "1\u202f234,50", "1\u202f234,50\u00a0£"},
+            {"Swiss", "de_CH", 1234567.5, two, "1\u2019234\u2019567.50", "1\u2019234\u2019567.50\u00a0£"},
+            {"Indian groups", "hi_IN", 123456789, two, "12,34,56,789.00", "£12,34,56,789.00"},
+            {"Persian", "fa_IR", -2.5, two, "\u200e\u2212۲٫۵۰", "\u200e\u2212\u200e£\u00a0۲٫۵۰"},
+            {"Arabic", "ar_EG", 1234.5, two, "١٬٢٣٤٫٥٠", "١٬٢٣٤٫٥٠\u00a0£"},
         });
     }
 
@@ -120,12 +126,12 @@ private slots:
     // What is written reads back as the number rounded, in every region, since
     // the till adds up its line totals from their text; a plain number, at most
     // 15 digits and no grouping, reads back whole. Only what could not be read
-    // back is refused.
+    // back is refused, nan as having no valid result.
     void roundTrip()
     {
         for (const char* name : {"en_GB", "de_DE", "fr_FR", "de_CH", "hi_IN", "ar_EG", "fa_IR"}) {
             const QLocale region(name);
-            for (double value : {0.3, -50.0, 999.995, -1234567.891, 1e15, 2.675, 1e-9, 1.5e300, 1.79769313486231e308}) {
+            for (double value : {0.3, -50.0, 999.995, -1234567.891, 2.675, 1e-9, 1.5e300, 1.79769313486231e308}) {
                 for (int decimals : {0, 2, 5}) {
                     const QString plain
                         = formatNumber(value, {.decimals = decimals, .groupDigits = false}, QLocale::c());
@@ -137,7 +143,8 @@ private slots:
         }
         for (double value : {inf, std::nan(""), -largest, std::nextafter(largest, 0.0)}) {
             QVERIFY(!writable(value));
-            QVERIFY_THROWS_EXCEPTION(RuntimeError, formatNumber(value));
+            QCOMPARE(faultIn([=] { formatNumber(value); }),
+                     std::isnan(value) ? Kind::InvalidOperation : Kind::Overflow);
             QVERIFY_THROWS_EXCEPTION(RuntimeError, formatPounds(value));
         }
     }
@@ -151,29 +158,6 @@ private slots:
         QCOMPARE(formatMoment(at, u"dd/mm/yyyy HH:mm", QLocale("de_DE")), "05.12.2026 09:07");
         QCOMPARE(formatMoment(at, u"HH:mm", QLocale("fi_FI")), "09.07");
         QCOMPARE(formatMoment(at, u"dd/mm/yyyy HH:mm", QLocale("ar_EG")), "٠٥\u200f/١٢\u200f/٢٠٢٦ ٠٩:٠٧");
-    }
-
-    void checkedArithmetic_data()
-    {
-        rows<Sum>({
-            {fp::add, largest, largest, Kind::Overflow},
-            {fp::subtract, -largest, largest, Kind::Overflow},
-            {fp::multiply, 0, inf, Kind::InvalidOperation},
-            {fp::divide, -5, 0, Kind::DivisionByZero},
-            {fp::divide, 0, 0, Kind::InvalidOperation},
-        });
-    }
-
-    void checkedArithmetic()
-    {
-        QFETCH(Sum, row);
-        std::optional<Kind> raised;
-        try {
-            row.operation(row.a, row.b);
-        } catch (const RuntimeError& error) {
-            raised = error.kind();
-        }
-        QCOMPARE(raised, row.fault);
     }
 };
 
