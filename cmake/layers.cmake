@@ -9,39 +9,9 @@ target_include_directories(tillora_core PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_B
 
 # Qt's safety switches on the program's own sources: no QString made from a
 # char* behind the code's back, with its encoding guessed, and no connection
-# that narrows what a signal carries. A folder in TILLORA_QT_SWITCHES_PENDING
-# is built without them until its sources compile with them; empty, every
-# folder has them.
+# that narrows what a signal carries.
 set(TILLORA_QT_SWITCHES QT_NO_CAST_FROM_ASCII QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
-set(TILLORA_QT_SWITCHES_PENDING till)
-
-# tillora_qt_switches(<target>...): the switches on the targets' sources in
-# the repository, bar the pending folders'; targets not built are passed
-# over. Called once every folder has added its sources.
-function(tillora_qt_switches)
-  foreach(target IN LISTS ARGN)
-    if(NOT TARGET ${target})
-      continue()
-    endif()
-    get_target_property(sources ${target} SOURCES)
-    get_target_property(directory ${target} SOURCE_DIR)
-    foreach(source IN LISTS sources)
-      cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${directory} OUTPUT_VARIABLE path)
-      cmake_path(IS_PREFIX PROJECT_BINARY_DIR ${path} generated)
-      cmake_path(RELATIVE_PATH path BASE_DIRECTORY ${PROJECT_SOURCE_DIR} OUTPUT_VARIABLE relative)
-      set(pending FALSE)
-      foreach(folder IN LISTS TILLORA_QT_SWITCHES_PENDING)
-        cmake_path(IS_PREFIX folder ${relative} NORMALIZE inside)
-        if(inside)
-          set(pending TRUE)
-        endif()
-      endforeach()
-      if(NOT generated AND NOT pending)
-        set_property(SOURCE ${path} TARGET_DIRECTORY ${target} APPEND PROPERTY COMPILE_DEFINITIONS ${TILLORA_QT_SWITCHES})
-      endif()
-    endforeach()
-  endforeach()
-endfunction()
+target_compile_definitions(tillora_core PRIVATE ${TILLORA_QT_SWITCHES})
 
 if(TILLORA_FUZZ)
   return()
@@ -54,7 +24,7 @@ function(tillora_layer name)
   add_library(tillora_${name} STATIC)
   target_link_libraries(tillora_${name} PUBLIC ${ARGN})
   string(TOUPPER ${name} upper)
-  target_compile_definitions(tillora_${name} PUBLIC TILLORA_${upper}_LAYER)
+  target_compile_definitions(tillora_${name} PUBLIC TILLORA_${upper}_LAYER PRIVATE ${TILLORA_QT_SWITCHES})
 endfunction()
 
 tillora_layer(widgets tillora_core Qt6::Widgets)
