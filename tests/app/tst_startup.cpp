@@ -41,7 +41,6 @@ private slots:
         rows<Installed>({
             {"translations", "de_DE", "TLR beenden", "&Ja"},
             {"../share/tillora/translations", "de_DE", "TLR beenden", "&Ja"},
-            {"translations", "de_AT", "TLR beenden", "&Ja"}, // a region of the language
             {"translations", "fr_FR", "Exit TLR", "&Yes"},   // no translation: all English
         });
     }
