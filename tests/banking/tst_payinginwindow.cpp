@@ -46,6 +46,7 @@ private slots:
         const QString kept = keeps.arg("£53.40", "£50.00", "£3.40");
         const QString stays = "The float of £50.00 stays in the till.";
         const QString bagged = keeps.arg("£11.50", "£10.00", "£1.50");
+        const QString inBags = "0 2 0 0 0 40 0 0 0 0 0 200 | 2 × £20 2 × £1";
         const QStringList bags{"txtFloat=10", "txtTill_0=250", "txtTill_4=30", "txtTill_6=45", "txtTill_10=2"};
         const QString first = "Type the float and the counts in the till first.", none = "   ";
         const QString notWhole = "The count of 2p coins is not a whole number of coins.";
@@ -55,7 +56,7 @@ private slots:
             {"notes in any number", workedExample, false, "0 1 2 0 0 0 0 0 0 0 0 0 |", "40.00 25.00 65.00 53.40", kept},
             {"loose coins bank it all", workedExample, true, "0 1 2 0 0 3 0 0 4 0 0 0 |", "43.40 25.00 68.40 50.00",
              stays},
-            {"full bags", bags, false, "0 2 0 0 0 40 0 0 0 0 0 200 | 2 × £20 2 × £1", "82.00 0.00 82.00 11.50", bagged},
+            {"full bags", bags, false, inBags, "82.00 0.00 82.00 11.50", bagged},
             {"short of the float",
              {"txtFloat=50", "txtTill_9=3"},
              false,

@@ -148,7 +148,8 @@ private slots:
         // Rows whose text reads as zero are left out; the others print as typed.
         const QStringList zeros{"txtFloat=10",         "txtChequeAmt_0=-0", "txtChequeAmt_1=0.30",
                                 "txtChequeAmt_2=0.00", "txtChequeAmt_3=-5", "txtChequeAmt_4=1,000"};
-        const QStringList day = workedExample + QStringList{"txtFloat=30", "txtTill_5=45", "txtTill_7=12", "txtChequeAmt_1=7.50"};
+        const QStringList day
+            = workedExample + QStringList{"txtFloat=30", "txtTill_5=45", "txtTill_7=12", "txtChequeAmt_1=7.50"};
         const QStringList short_ = workedExample + QStringList{"txtExpected=70"},
                           huge{"txtFloat=0", "txtChequeAmt_0=1e308"};
         rows<Printout>({
