@@ -7,13 +7,13 @@
 #include "support/support.h"
 #include "till/tillwindow.h"
 
-#include <QPushButton>
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEngine>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTextItem>
@@ -38,13 +38,6 @@ struct Pressing { // a key on a button with the focus
 struct Tabbing {
     Window window;
     QString stops; // where Tab takes the focus from where the window opens
-};
-
-struct Reading { // a region's figures as seen; "#" stands for an amount's digits and separators, blanks left out
-    const char* region;
-    Window window;
-    QStringList steps;
-    QString shows, seen;
 };
 
 // Every text comes back longer than it went in, as many languages' do.
@@ -103,7 +96,6 @@ private:
 Q_DECLARE_METATYPE(Leaving)
 Q_DECLARE_METATYPE(Pressing)
 Q_DECLARE_METATYPE(Tabbing)
-Q_DECLARE_METATYPE(Reading)
 
 class TestWidgets : public QObject {
     Q_OBJECT
@@ -252,33 +244,6 @@ private slots:
         QCOMPARE(seen.size(), 2);
         for (QString text : texts)
             QVERIFY2((text.remove(u'*').isEmpty() || translated(text)) && !text.contains(u'…'), qPrintable(text));
-    }
-
-    void reading_data()
-    {
-        using enum Window;
-        const QStringList markUp{"txtPrice=-50", "txtCurrentVat=17.5", "cboMarkupRates=2", "cmdCalcSell"};
-        const QStringList wide{"txtFloat=1e15"};
-        rows<Reading>({
-            {"ar_EG", Markup, markUp, "lblResult2", "£#-+amarkupof10%=asellingpriceof£#--VATonthisitemis£#-"},
-            // A figure too wide for its box: "…" stands where its digits were cut.
-            {"ar_EG", Till, wide, "txtCashBank", "#…-"},
-            {"en_GB", Till, wide, "txtCashBank", "-#…"},
-        });
-    }
-
-    // In right-to-left regions a sentence keeps its reading order and each
-    // figure stays whole, its minus where the region puts it.
-    void reading()
-    {
-        QFETCH(Reading, row);
-        QLocale::setDefault(QLocale(row.region));
-        const auto shown = open(row.window);
-        act(shown.get(), row.steps);
-        const QString line = Seen(child(shown.get(), row.shows)).line;
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        QCOMPARE(QString(line).replace(QRegularExpression(QStringLiteral("[\\p{Nd},.\\x{66b}\\x{66c}]++(?!%)")), "#"),
-                 row.seen);
     }
 };
 
