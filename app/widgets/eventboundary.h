@@ -11,13 +11,14 @@ namespace tillora {
 
 using ErrorHandler = std::function<void(const RuntimeError&)>;
 
-// The one place that catches what a command raises, so that no exception
-// ever crosses Qt's event loop. A RuntimeError goes to onError; anything
-// else is wrapped as Kind::Internal and goes there too.
 // What the user is told of an error: its own words where it has them, else
 // what the kind of fault means.
 QString describe(const RuntimeError& error);
 
+// The one place that catches what a command raises, so that no exception
+// ever crosses Qt's event loop: the printer and the disk failing mid-command,
+// or a fault nothing else foresaw. A RuntimeError goes to onError; anything
+// else is wrapped as Kind::Internal and goes there too.
 void runGuarded(const std::function<void()>& command, const ErrorHandler& onError) noexcept;
 
 } // namespace tillora
