@@ -61,13 +61,7 @@ Q_DECLARE_METATYPE(Split)
 class TestPayingIn : public QObject {
     Q_OBJECT
 private slots:
-    void againstEverySum_data()
-    {
-        QTest::addColumn<quint32>("seed");
-        QTest::newRow("fixed seed") << quint32(20261207);
-        if (qEnvironmentVariableIsSet("TILLORA_RANDOM_SEED"))
-            QTest::newRow("TILLORA_RANDOM_SEED") << quint32(qEnvironmentVariableIntValue("TILLORA_RANDOM_SEED"));
-    }
+    void againstEverySum_data() { tillora::test::seeds(20261207); }
 
     // Small random tills, now and then short of their float, split in bags
     // and loose: each row banks what the exhaustive search picks, and keeps

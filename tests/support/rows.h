@@ -24,4 +24,14 @@ void rows(std::initializer_list<Row> all)
     }
 }
 
+// A random test's table: a "seed" column with a fixed seed, and the one in
+// TILLORA_RANDOM_SEED when it is set, so that any run can be replayed.
+inline void seeds(quint32 fixed)
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::newRow("fixed seed") << fixed;
+    if (qEnvironmentVariableIsSet("TILLORA_RANDOM_SEED"))
+        QTest::newRow("TILLORA_RANDOM_SEED") << quint32(qEnvironmentVariableIntValue("TILLORA_RANDOM_SEED"));
+}
+
 } // namespace tillora::test

@@ -168,13 +168,7 @@ private slots:
         QCOMPARE(child<QLineEdit>(till.get(), "txtTill_0")->text(), QStringLiteral("70"));
     }
 
-    void randomTyping_data()
-    {
-        QTest::addColumn<quint32>("seed");
-        QTest::newRow("fixed seed") << quint32(20261206);
-        if (qEnvironmentVariableIsSet("TILLORA_RANDOM_SEED"))
-            QTest::newRow("TILLORA_RANDOM_SEED") << quint32(qEnvironmentVariableIntValue("TILLORA_RANDOM_SEED"));
-    }
+    void randomTyping_data() { tillora::test::seeds(20261206); }
 
     // Random edits by keys and pastes. After every change the results are the
     // ones worked out, or, with an entry unusable, the last ones shown, with
