@@ -29,8 +29,10 @@ function trailer() {
 /^[0-9][0-9.]* \([0-9-]+\)$/ {
     trailer()
     day = substr($2, 2, length($2) - 2)
-    # Debian wants the mail style of `date -R`, whatever the locale.
-    command = "LC_ALL=C date -u -R -d " day
+    # Debian wants the mail style of `date -R`, whatever the locale, and each
+    # entry later than the one below it: on a day of two releases, the newer
+    # is the later in the day.
+    command = "LC_ALL=C date -u -R -d '" day " 00:00 UTC +" (1439 - entries) " minutes'"
     date = ""
     command | getline date
     close(command)
