@@ -15,6 +15,7 @@ using namespace tillora;
 using namespace tillora::test;
 
 struct Installed {
+    const char* name;
     QString folder; // where the translation lies, from the program's folder
     const char* language;
     QString exitCaption, yesButton; // the latter Qt's own text, in the same language
@@ -39,9 +40,9 @@ private slots:
     void translationsWhereInstalled_data()
     {
         rows<Installed>({
-            {"translations", "de_DE", "TLR beenden", "&Ja"},
-            {"../share/tillora/translations", "de_DE", "TLR beenden", "&Ja"},
-            {"translations", "fr_FR", "Exit TLR", "&Yes"},   // no translation: all English
+            {"beside the program", "translations", "de_DE", "TLR beenden", "&Ja"},
+            {"where the package puts it", "../share/tillora/translations", "de_DE", "TLR beenden", "&Ja"},
+            {"no translation of the language", "translations", "fr_FR", "Exit TLR", "&Yes"}, // all English
         });
     }
 

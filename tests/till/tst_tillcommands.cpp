@@ -14,6 +14,7 @@ using namespace tillora::test;
 namespace {
 
 struct Leaving {
+    const char* name;
     QStringList answers; // a button's text, or a key
     bool ends;
 };
@@ -55,12 +56,12 @@ private slots:
     void exit_data()
     {
         rows<Leaving>({
-            {{"&No"}, false},
-            {{"Esc"}, false},
-            {{"&Yes", "Cancel"}, false},
-            {{"&Yes", "Close"}, false},
-            {{"&Yes", "OK"}, true},
-            {{"Enter", "Enter"}, true},
+            {"no at first", {"&No"}, false},
+            {"Esc at first", {"Esc"}, false},
+            {"cancelled at last", {"&Yes", "Cancel"}, false},
+            {"closed at last", {"&Yes", "Close"}, false},
+            {"OK at last", {"&Yes", "OK"}, true},
+            {"Enter twice", {"Enter", "Enter"}, true},
         });
     }
 

@@ -18,6 +18,7 @@ using namespace tillora::test;
 namespace {
 
 struct Typing {
+    const char* name;
     QStringList steps;
     QString figures;      // line totals other than 0 and 0.00 as "row:text", "|", the totals, over/short ("_" empty)
     QString takings = {}; // the verdict
@@ -95,35 +96,43 @@ private slots:
     void keystrokes_data()
     {
         const QString awaited = QStringLiteral("txtFloat: The totals are worked out once the float is entered.");
+        const QString abc = "txtTill_3=abc", notNumber = "txtTill_3: \u201cabc\u201d is not a number.";
+        const QString over = "8:200.00 | 0.00 200.00 200.00 12.30 212.30 150.00 12.30 1.50";
+        const QString short_ = "11:999.70 | 0.00 999.70 999.70 0.00 999.70 999.70 0.00 -0.30";
         rows<Typing>({
-            {{}, "| _ _ _ _ _ _ _ _"},
-            {{"txtFloat=50", "txtTill_0=7", "txtTill_1=3", "txtTill_2=4", "txtTill_3=10", "txtTill_4=5", "txtTill_5=6",
+            {"nothing typed", {}, "| _ _ _ _ _ _ _ _"},
+            {"a whole day",
+             {"txtFloat=50", "txtTill_0=7", "txtTill_1=3", "txtTill_2=4", "txtTill_3=10", "txtTill_4=5", "txtTill_5=6",
               "txtTill_6=12", "txtTill_7=4", "txtTill_8=3", "txtTill_9=5", "txtTill_10=2", "txtTill_11=1",
               "txtChequeAmt_0=25.50", "txtChequeAmt_1=12"},
              "0:0.07 1:0.06 2:0.20 3:1.00 4:1.00 5:3.00 6:12.00 7:8.00 8:15.00 9:50.00 10:40.00 11:50.00 | "
              "25.33 155.00 180.33 37.50 217.83 130.33 37.50 _"},
-            {{"txtTill_3=4"}, "| _ _ _ _ _ _ _ _", "", awaited},
-            {{"txtFloat=5", "txtFloat="}, "| 0.00 0.00 0.00 0.00 0.00 -5.00 0.00 _", "", awaited},
-            {{"txtFloat=50", "txtTill_6=3", "txtTill_3=abc"},
+            {"a count waits for the float", {"txtTill_3=4"}, "| _ _ _ _ _ _ _ _", "", awaited},
+            {"float emptied", {"txtFloat=5", "txtFloat="}, "| 0.00 0.00 0.00 0.00 0.00 -5.00 0.00 _", "", awaited},
+            {"not a number",
+             {"txtFloat=50", "txtTill_6=3", abc},
              "6:3.00 | 3.00 0.00 3.00 0.00 3.00 -47.00 0.00 _",
              "",
-             "txtTill_3: \u201cabc\u201d is not a number."},
-            {{"txtFloat=50", "txtChequeAmt_0=x", "txtTill_3=abc"},
+             notNumber},
+            {"two not numbers",
+             {"txtFloat=50", "txtChequeAmt_0=x", abc},
              "| 0.00 0.00 0.00 0.00 0.00 -50.00 0.00 _",
              "",
-             "txtTill_3: \u201cabc\u201d is not a number.\ntxtChequeAmt_0: \u201cx\u201d is not a number."},
-            {{"txtFloat=20000", "txtTill_11=1e15", "txtChequeAmt_0=1234.56"},
+             notNumber + "\ntxtChequeAmt_0: \u201cx\u201d is not a number."},
+            {"too wide to show",
+             {"txtFloat=20000", "txtTill_11=1e15", "txtChequeAmt_0=1234.56"},
              "11:50,000,000,000,000,000.00 | 0.00 50,000,000,000,000,000.00 50,000,000,000,000,000.00 1,234.56 "
              "50,000,000,000,001,200.00 49,999,999,999,980,000.00 1,234.56 _"},
             // The takings check: cash and cheques to bank less the takings expected.
-            {{"txtFloat=50", "txtTill_8=40", "txtChequeAmt_0=12.30", "txtExpected=160.80"},
-             "8:200.00 | 0.00 200.00 200.00 12.30 212.30 150.00 12.30 1.50",
+            {"over",
+             {"txtFloat=50", "txtTill_8=40", "txtChequeAmt_0=12.30", "txtExpected=160.80"},
+             over,
              "Over by £1.50"},
-            {{"txtExpected=1,000", "txtFloat=0", "txtTill_11=19.994"},
-             "11:999.70 | 0.00 999.70 999.70 0.00 999.70 999.70 0.00 -0.30",
-             "Short by £0.30"},
-            {{"txtFloat=0", "txtExpected=0"}, "| 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00", "Balanced"},
-            {{"txtFloat=0", "txtExpected=5", "txtExpected="}, "| 0.00 0.00 0.00 0.00 0.00 0.00 0.00 _"},
+            {"short", {"txtExpected=1,000", "txtFloat=0", "txtTill_11=19.994"}, short_, "Short by £0.30"},
+            {"balanced", {"txtFloat=0", "txtExpected=0"}, "| 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00", "Balanced"},
+            {"takings cleared",
+             {"txtFloat=0", "txtExpected=5", "txtExpected="},
+             "| 0.00 0.00 0.00 0.00 0.00 0.00 0.00 _"},
         });
     }
 

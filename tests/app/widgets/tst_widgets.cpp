@@ -25,17 +25,20 @@ using namespace tillora::test;
 namespace {
 
 struct Leaving { // a till box typed into, then left by Tab and come back to by Shift+Tab
+    const char* name;
     QString box, typed;
     int caret;                // where the user leaves it
     QString selectedOnReturn; // a count or cheque selects from the caret to the end
 };
 
 struct Pressing { // a key on a button with the focus
+    const char* name;
     QKeyCombination key;
     int presses;
 };
 
 struct Tabbing {
+    const char* name;
     Window window;
     QString stops; // where Tab takes the focus from where the window opens
 };
@@ -103,8 +106,8 @@ private slots:
     void leavingABox_data()
     {
         rows<Leaving>({
-            {"txtFloat", "-98765432101", 12, ""},
-            {"txtTill_5", "123456789012", 3, "456789012"},
+            {"the float's sign in sight", "txtFloat", "-98765432101", 12, ""},
+            {"a count's selection kept", "txtTill_5", "123456789012", 3, "456789012"},
         });
     }
 
@@ -141,9 +144,9 @@ private slots:
     void pressing_data()
     {
         rows<Pressing>({
-            {Qt::Key_Return, 1},
-            {Qt::KeypadModifier | Qt::Key_Enter, 1},
-            {Qt::ControlModifier | Qt::Key_Return, 0},
+            {"Return", Qt::Key_Return, 1},
+            {"Enter on the keypad", Qt::KeypadModifier | Qt::Key_Enter, 1},
+            {"Ctrl+Return does not", Qt::ControlModifier | Qt::Key_Return, 0},
         });
     }
 
@@ -163,9 +166,9 @@ private slots:
     void tabbing_data()
     {
         rows<Tabbing>({
-            {Window::Till, "cmdPrintScreen cmdQuit cmdPrintReport txtDate txtTime txtNotesTotal"},
-            {Window::Markup, "txtPrice txtCurrentVat cboMarkupRates cmdCalcSell cmdClose txtPrice"},
-            {Window::About, "Picture1 Command1 Picture1"},
+            {"till", Window::Till, "cmdPrintScreen cmdQuit cmdPrintReport txtDate txtTime txtNotesTotal"},
+            {"markup", Window::Markup, "txtPrice txtCurrentVat cboMarkupRates cmdCalcSell cmdClose txtPrice"},
+            {"about", Window::About, "Picture1 Command1 Picture1"},
         });
     }
 
@@ -189,8 +192,11 @@ private slots:
     void everyTextInTheLanguage_data()
     {
         QTest::addColumn<Window>("window");
-        for (Window window : {Window::Till, Window::Vat, Window::Markup, Window::About})
-            QTest::addRow("%d", int(window)) << window;
+        for (const auto& [name, window] : {std::pair{"till", Window::Till},
+                                           {"VAT", Window::Vat},
+                                           {"markup", Window::Markup},
+                                           {"about", Window::About}})
+            QTest::newRow(name) << window;
     }
 
     // Every title, caption and item comes through the translation, and fits
