@@ -43,6 +43,14 @@ struct Tabbing {
     QString stops; // where Tab takes the focus from where the window opens
 };
 
+struct Reading { // a region's figures as seen; "#" stands for an amount's digits and separators, blanks left out
+    const char* name;
+    const char* region;
+    Window window;
+    QStringList steps;
+    QString shows, seen;
+};
+
 // Every text comes back longer than it went in, as many languages' do.
 class LongTranslator : public QTranslator {
 public:
@@ -99,6 +107,7 @@ private:
 Q_DECLARE_METATYPE(Leaving)
 Q_DECLARE_METATYPE(Pressing)
 Q_DECLARE_METATYPE(Tabbing)
+Q_DECLARE_METATYPE(Reading)
 
 class TestWidgets : public QObject {
     Q_OBJECT
@@ -250,6 +259,34 @@ private slots:
         QCOMPARE(seen.size(), 2);
         for (QString text : texts)
             QVERIFY2((text.remove(u'*').isEmpty() || translated(text)) && !text.contains(u'…'), qPrintable(text));
+    }
+
+    void reading_data()
+    {
+        using enum Window;
+        const QStringList markUp{"txtPrice=-50", "txtCurrentVat=17.5", "cboMarkupRates=2", "cmdCalcSell"};
+        const QStringList wide{"txtFloat=1e15"};
+        rows<Reading>({
+            {"Arabic sentence", "ar_EG", Markup, markUp, "lblResult2",
+             "£#-+amarkupof10%=asellingpriceof£#--VATonthisitemis£#-"},
+            // A figure too wide for its box: "…" stands where its digits were cut.
+            {"Arabic cut figure", "ar_EG", Till, wide, "txtCashBank", "#…-"},
+            {"British cut figure", "en_GB", Till, wide, "txtCashBank", "-#…"},
+        });
+    }
+
+    // In right-to-left regions a sentence keeps its reading order and each
+    // figure stays whole, its minus where the region puts it.
+    void reading()
+    {
+        QFETCH(Reading, row);
+        QLocale::setDefault(QLocale(row.region));
+        const auto shown = open(row.window);
+        act(shown.get(), row.steps);
+        const QString line = Seen(child(shown.get(), row.shows)).line;
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCOMPARE(QString(line).replace(QRegularExpression(QStringLiteral("[\\p{Nd},.\\x{66b}\\x{66c}]++(?!%)")), "#"),
+                 row.seen);
     }
 };
 
