@@ -166,17 +166,6 @@ private slots:
         }
     }
 
-    // Tabbing into a fresh "0" selects it; coming back selects from the caret on.
-    void typingOverTheZero()
-    {
-        auto till = shown<TillWindow>();
-        child(till.get(), "txtFloat")->setFocus(Qt::TabFocusReason);
-        for (const Qt::Key key :
-             {Qt::Key_Tab, Qt::Key_7, Qt::Key_5, Qt::Key_Left, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_0})
-            QTest::keyClick(QApplication::focusWidget(), key);
-        QCOMPARE(child<QLineEdit>(till.get(), "txtTill_0")->text(), QStringLiteral("70"));
-    }
-
     void randomTyping_data() { tillora::test::seeds(20261206); }
 
     // Random edits by keys and pastes. After every change the results are the
