@@ -4,7 +4,6 @@
 #include "support/rows.h"
 #include "support/support.h"
 
-#include <QComboBox>
 #include <QLabel>
 
 using namespace tillora;
@@ -63,23 +62,6 @@ private slots:
         auto* label = child<QLabel>(markup.get(), "lblResult2");
         QCOMPARE(tipOf(label).isEmpty() ? label->text() : tipOf(label), row.result);
         QCOMPARE(seen.value(0).text, row.warning);
-    }
-
-    // The keys choose on the closed list what the sum then uses: arrows,
-    // Home and End, or a first digit.
-    void choosingTheRate()
-    {
-        const QList<std::pair<Qt::Key, int>> keys{{Qt::Key_Down, 5}, {Qt::Key_Down, 10}, {Qt::Key_End, 95},
-                                                  {Qt::Key_Up, 90},  {Qt::Key_7, 70},    {Qt::Key_Home, 70}};
-        const auto window = shown<MarkupWindow>();
-        auto* rates = child<QComboBox>(window.get(), "cboMarkupRates");
-        act(window.get(), {"txtPrice=100"});
-        for (const auto& [key, markup] : keys) {
-            QTest::keyClick(rates, key);
-            act(window.get(), {"cmdCalcSell"});
-            const QString result = child<QLabel>(window.get(), "lblResult2")->text();
-            QCOMPARE(result.section(u'%', 0, 0).section(u' ', -1).toInt(), markup); // the prompt leaves it
-        }
     }
 };
 
