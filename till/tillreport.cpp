@@ -90,7 +90,7 @@ QList<PrintLine> tillReport(const TillSnapshot& till, const QLocale& region)
     totals(report, till, ReportSection::Miscellaneous);
     if (till.takings) {
         report.empty();
-        report.text(TillReport::tr("TAKINGS CHECK"), true);
+        report.heading(TillReport::tr("TAKINGS CHECK"));
         report.captioned(till.expected, 3);
         totals(report, till, ReportSection::TakingsCheck);
         report.text(QStringLiteral("\t\t\t\t") + *till.takings);

@@ -18,6 +18,7 @@
 #include <QSaveFile>
 #include <QWidget>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 
@@ -129,6 +130,7 @@ private:
 void printDocument(Printer& printer, const QList<PrintLine>& lines)
 {
     printer.setOrientation(QPageLayout::Portrait);
+    printer.prepareFor(lines);
     for (const PrintLine& line : lines) {
         printer.setEmphasis(line.emphasis);
         printer.printLine(line.items);
@@ -154,7 +156,7 @@ std::unique_ptr<Printer> PagePrinter::pdfFile(const QString& path)
 
 PagePrinter::PagePrinter(std::unique_ptr<PageTarget> target)
     : m_target(std::move(target))
-    , m_font(fontFamily(), 10)
+    , m_font(fontFamily(), int(largestPoints))
 {
     m_font.setStyleHint(QFont::SansSerif);
 }
@@ -182,6 +184,23 @@ void PagePrinter::setEmphasis(bool on)
     m_font.setBold(on);
     if (m_painter)
         m_painter->setFont(m_font);
+}
+
+// Sizes mixed on a page read as a mistake: the whole document is printed in
+// the largest size at which every line fits, or else in the smallest.
+void PagePrinter::prepareFor(const QList<PrintLine>& lines)
+{
+    const auto fits = [&](double size) {
+        return std::all_of(lines.begin(), lines.end(), [&](const PrintLine& line) {
+            QFont font = inPoints(size);
+            font.setBold(line.emphasis);
+            return width(runsOf(line.items), font) <= printableWidth();
+        });
+    };
+    double size = largestPoints;
+    while (size > smallestPoints && !fits(size))
+        size -= shrinkStepPoints;
+    m_font.setPointSizeF(size);
 }
 
 void PagePrinter::begin()
@@ -265,17 +284,23 @@ void PagePrinter::drawLine(const QList<Run>& runs, const QFont& font, Qt::Alignm
     m_pageHasContent = true;
 }
 
-// A line too wide even at the smallest size leaves its figure, the text after
-// its last tab stop or print zone, to lines of its own at the right edge, where
-// the eye finds figures; text with nothing before it is broken where it must.
+// A line too wide even at the smallest size keeps as many of its texts as fit,
+// and goes on from the left edge on the next line; a figure alone, the text
+// after the line's last tab stop or print zone, goes at the right edge, where
+// the eye finds figures. Text with nothing before it is broken where it must.
 void PagePrinter::printRuns(const QList<Run>& runs, Qt::Alignment alignment)
 {
     if (const auto font = fittingFont(runs))
         return drawLine(runs, *font, alignment);
     if (runs.size() == 1)
         return printBroken(runs.front().text, alignment);
-    printRuns(runs.first(runs.size() - 1), Qt::AlignLeft);
-    printRuns({{{}, runs.back().text}}, Qt::AlignRight);
+    qsizetype kept = 1;
+    while (kept < runs.size() - 1 && fittingFont(runs.first(kept + 1)))
+        ++kept;
+    printRuns(runs.first(kept), Qt::AlignLeft);
+    QList<Run> rest = runs.sliced(kept);
+    rest.front().stepsBefore.clear();
+    printRuns(rest, rest.size() == 1 ? Qt::AlignRight : Qt::AlignLeft);
 }
 
 // At the smallest size, as much on each line as fits; a figure is broken after
@@ -302,9 +327,8 @@ void PagePrinter::printBroken(const QString& text, Qt::Alignment alignment)
     }
 }
 
-void PagePrinter::printLine(const QList<PrintItem>& items)
+QList<PagePrinter::Run> PagePrinter::runsOf(const QList<PrintItem>& items)
 {
-    begin();
     QList<Run> runs(1);
     const auto moveOn = [&runs](double step) {
         if (!runs.back().text.isEmpty())
@@ -323,7 +347,13 @@ void PagePrinter::printLine(const QList<PrintItem>& items)
     }
     if (runs.size() > 1 && runs.back().text.isEmpty()) // steps to nothing
         runs.removeLast();
-    printRuns(runs, Qt::AlignLeft);
+    return runs;
+}
+
+void PagePrinter::printLine(const QList<PrintItem>& items)
+{
+    begin();
+    printRuns(runsOf(items), Qt::AlignLeft);
 }
 
 // As large as the page allows, whatever the paper: the window's own size in

@@ -29,6 +29,9 @@ public:
     virtual void setOrientation(QPageLayout::Orientation orientation) = 0;
     // The one true/false text style: bold.
     virtual void setEmphasis(bool on) = 0;
+    // Before the first line: the lines to come, so that a printer that sizes
+    // its type can give the whole document one size.
+    virtual void prepareFor(const QList<PrintLine>& /*lines*/) { }
     // No items give an empty line.
     virtual void printLine(const QList<PrintItem>& items) = 0;
     // The window's client area as it is shown.
@@ -52,9 +55,10 @@ public:
 };
 
 // Paints the document on a page device, every line within the printable
-// width, whatever the paper: a line too wide is printed smaller, and past
-// the smallest size its figure goes on lines of its own, whole. A picture
-// is as large as the printable area allows, on one page.
+// width, whatever the paper: a document too wide is printed smaller, all of
+// it in one size; past the smallest size, a line still too wide is continued
+// on the next, its figure whole. A picture is as large as the printable area
+// allows, on one page.
 class PagePrinter : public Printer {
 public:
     // The system's default printer, on the paper it holds. Raises
@@ -71,6 +75,7 @@ public:
 
     void setOrientation(QPageLayout::Orientation orientation) override;
     void setEmphasis(bool on) override;
+    void prepareFor(const QList<PrintLine>& lines) override;
     void printLine(const QList<PrintItem>& items) override;
     void printPicture(QWidget& window) override;
     void endDocument() override;
@@ -80,8 +85,10 @@ public:
     // whatever the fixed number of tabs after each caption.
     static constexpr double tabStopPoints = 35.0;
     static constexpr double zonePoints = 72.0;
-    // A line too wide for the page is printed smaller, in steps down to this
-    // size; past it, its figure goes on lines of its own.
+    // A document too wide for the page is printed smaller, in steps from the
+    // largest size down to the smallest; past it, a line still too wide is
+    // continued on the next.
+    static constexpr double largestPoints = 10.0;
     static constexpr double smallestPoints = 7.0;
     static constexpr double shrinkStepPoints = 0.5;
 
@@ -92,6 +99,7 @@ private:
         QString text;
     };
 
+    static QList<Run> runsOf(const QList<PrintItem>& items);
     void begin();
     void ensureRoom(double height);
     double nextStop(double x, double stepPoints) const;

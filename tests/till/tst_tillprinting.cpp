@@ -160,11 +160,11 @@ private slots:
             {"a cheque of 1e308 on A4", "a4", "report-huge-cheque", huge, 9},
             {"worked example on A5", "a5", "report-worked-example", workedExample, 0},
             {"worked example on an 80 mm roll", "roll80", "report-worked-example", workedExample, 1},
-            {"worked example on a 58 mm roll", "roll58", "report-worked-example", workedExample, 17},
-            {"a cheque of 1e308 on a 58 mm roll", "roll58", "report-huge-cheque", huge, 42},
+            {"worked example on a 58 mm roll", "roll58", "report-worked-example", workedExample, 15},
+            {"a cheque of 1e308 on a 58 mm roll", "roll58", "report-huge-cheque", huge, 40},
             {"worked example on Letter", "letter", "report-worked-example", workedExample, 0},
             {"worked example on A3", "a3", "report-worked-example", workedExample, 0},
-            {"worked example on a 62 x 29 mm label", "label", "report-worked-example", workedExample, 3},
+            {"worked example on a 62 x 29 mm label", "label", "report-worked-example", workedExample, 1},
             {"paying in on A4", "a4", "paying-in-day", day, 0},
             {"paying in on an 80 mm roll", "roll80", "paying-in-day", day, 1},
         });
@@ -172,11 +172,11 @@ private slots:
 
     // The report's lines as the window shows them, then each press one job
     // on the queue's own paper. The report whole and in order, its bold lines
-    // and only they in bold, every character inside the printable area and
-    // at 7 points or more (7.8 tall in Liberation Sans); each text after a
-    // tab or print zone on its stop, or else a figure alone at the right
-    // edge, broken after a thousands separator. The picture on one page, as
-    // large as it fits, its proportions kept.
+    // and only they in bold, every character inside the printable area, all
+    // in one size of 7 points or more (7.8 tall in Liberation Sans); each text
+    // after a tab or print zone on its stop, or else a figure alone at the
+    // right edge, broken after a thousands separator. The picture on one page,
+    // as large as it fits, its proportions kept.
     void printout()
     {
         QFETCH(Printout, row);
@@ -228,6 +228,7 @@ private slots:
                     step = expected[at] == u'\t' ? 35 : expected[at] == u'»' ? 72 : 0;
                 const double stops = (word.box.left() - printable.left()) / std::max(step, 1.0);
                 QVERIFY2(expected.mid(at, word.text.size()) == word.text && word.box.height() > 7.8
+                             && qAbs(word.box.height() - lines[0][0].box.height()) < 0.01 // one size
                              && printable.adjusted(-0.1, -0.1, 0.1, 0.1).contains(word.box)
                              && (step == 0 || qAbs(stops - qRound(stops)) * step < 0.05
                                  || (right(i) && &word == &lines[i][0])),
