@@ -22,23 +22,22 @@ QString pieces(const SheetRow& row)
 
 QList<PrintLine> payingInSheet(const PayingInSheet& sheet, const QLocale& region)
 {
-    using Text = PayingInSheetText;
     ReportWriter writer(region);
-    writer.titleBlock(Text::tr("Paying In - Sheet"), sheet.date, sheet.time);
-    writer.heading(Text::tr("NOTES AND COINS"));
+    writer.titleBlock(PayingInSheetText::tr("Paying In - Sheet"), sheet.date, sheet.time);
+    writer.heading(PayingInSheetText::tr("NOTES AND COINS"));
     for (const SheetRow& row : sheet.banked)
         writer.captioned({pieces(row), row.value}, 3);
     writer.empty();
-    writer.heading(Text::tr("CHEQUES"));
+    writer.heading(PayingInSheetText::tr("CHEQUES"));
     writer.nonZeroRows(sheet.cheques);
     writer.empty();
-    writer.heading(Text::tr("TOTALS"));
+    writer.heading(PayingInSheetText::tr("TOTALS"));
     for (const CaptionedText& total : sheet.totals)
         writer.captioned(total, 2);
     writer.empty();
     writer.text(sheet.status);
     writer.empty(true);
-    writer.text(Text::tr("END OF SHEET"), true);
+    writer.text(PayingInSheetText::tr("END OF SHEET"), true);
     return writer.lines();
 }
 

@@ -153,7 +153,10 @@ QString PayingInWindow::status(const PayingInOutcome& outcome) const
         case PayingInFault::Reason::CountNegative: return tr("The count of %1 is below zero.").arg(row);
         case PayingInFault::Reason::BeyondSupport: break;
         }
-        return tr("The till holds more than can be split: at most %1 in all, and %2 pieces a row.")
+        // The count picks the noun's plural form; the figure is written in
+        // the region's style, which %n would not follow.
+        return tr("The till holds more than can be split: at most %1 in all, and %2 pieces a row.", nullptr,
+                  int(payingInMostPieces))
             .arg(pounds(payingInMostPence), pieces(payingInMostPieces));
     }
     const PayingIn& split = *outcome.split;

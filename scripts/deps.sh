@@ -15,8 +15,10 @@ need_packages() {
     DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq $missing >/dev/null
 }
 
-# What building and running the program needs.
-RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins libgl-dev fonts-liberation libcups2-dev"
+# What building and running the program needs, with Qt's own translations for
+# its standard buttons and file dialog.
+RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins libgl-dev fonts-liberation libcups2-dev
+  qt6-translations-l10n"
 
 # What the tests need besides: the formatter, Qt's own translations, PDF tools, Google Benchmark and Xlib for the
 # benchmarks, clang with libFuzzer and the sanitizer runtimes, a print server

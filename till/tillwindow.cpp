@@ -139,6 +139,8 @@ TillWindow::TillWindow()
     m_date = pair(QStringLiteral("lblDate"), QStringLiteral("txtDate"));
     m_time = pair(QStringLiteral("lblTime"), QStringLiteral("txtTime"));
     m_copyright = control<QLabel>(QStringLiteral("lblCopyright"));
+    // The About window owns the copyright's words, and so their translation.
+    setFittedCaption(m_copyright, AboutWindow::tr(AboutWindow::copyright));
     m_website = control<QLabel>(QStringLiteral("lblWebsite"));
 
     // The frame's caption in capitals would be spelt out letter by letter.

@@ -25,6 +25,37 @@
     </message>
 </context>
 <context>
+    <name>PayingInSheet</name>
+    <message>
+        <source>%1 : %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 : %2 in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paying In - Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NOTES AND COINS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CHEQUES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTALS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>END OF SHEET</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PdfFallback</name>
     <message>
         <source>Printing</source>
@@ -145,10 +176,6 @@ You can save the document as a PDF file instead, and print it later.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>© 2026 Tillora developers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Close Window</source>
         <translation type="unfinished"></translation>
     </message>
@@ -162,6 +189,10 @@ You can save the document as a PDF file instead, and print it later.</source>
     </message>
     <message>
         <source>Tillora banner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>© 2026 Tillora developers</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -178,9 +209,11 @@ You can save the document as a PDF file instead, and print it later.</source>
 </context>
 <context>
     <name>tillora::EntryBox</name>
-    <message>
+    <message numerus="yes">
         <source>This box is full at %1 characters, so part of what was put into it may be missing.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -231,6 +264,151 @@ You can save the document as a PDF file instead, and print it later.</source>
     </message>
     <message>
         <source>£%1 + a markup of %2% = a selling price of £%3 - VAT on this item is £%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tillora::PayingInWindow</name>
+    <message>
+        <source>Coins in full bags only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes and coins to bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash to bank : £</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cheques to bank : £</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total paid in : £</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept in till : £</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paying In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>£50 notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>£20 notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>£10 notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>£5 notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>£2 coins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>£1 coins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>50p coins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>20p coins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10p coins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5p coins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2p coins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1p coins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the till</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value : £</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The count of %1 is not a whole number of notes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The count of %1 is not a whole number of coins.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The count of %1 is below zero.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The till holds more than can be split: at most %1 in all, and %2 pieces a row.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The till holds %1 less than its float: nothing to bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The float of %1 stays in the till.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The till keeps %1: the float of %2 and %3 that cannot be banked without taking from it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paying-in.pdf</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -377,10 +555,6 @@ You can save the document as a PDF file instead, and print it later.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>© 2026 Tillora developers</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>www.tillora.example</source>
         <translation type="unfinished"></translation>
     </message>
@@ -523,6 +697,18 @@ Click &apos;Cancel&apos; to abort the program exit and print off a report.</sour
     </message>
     <message>
         <source>This count makes its line total too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paying In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the float and the counts in the till first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct this box in the till first: %1. %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

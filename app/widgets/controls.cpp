@@ -91,7 +91,9 @@ EntryBox::EntryBox(QWidget* parent)
 
 QString EntryBox::fullReason()
 {
-    return tr("This box is full at %1 characters, so part of what was put into it may be missing.")
+    // The count picks the noun's plural form in a translation.
+    return tr("This box is full at %1 characters, so part of what was put into it may be missing.", nullptr,
+              entryCapacity)
         .arg(QLocale().toString(entryCapacity));
 }
 

@@ -2,6 +2,7 @@
 # What a screen reader hears of Tillora: the program started, driven by the X server's keys and clicks as a user
 # drives it, and read over the accessibility bus as Orca reads it. Run inside with-desktop.sh --screen-reader as
 # tst_screenreader.py <tillora> [unittest's options].
+import os
 import re
 import subprocess
 import sys
@@ -13,6 +14,14 @@ from gi.repository import GLib
 PROGRAM = sys.argv.pop(1)
 TOLD = []  # what the bus tells a reader
 pyatspi.Registry.registerEventListener(TOLD.append, "object:")
+
+# Each test runs in an English region, or a Polish one where its name says so, and leaves by these buttons (the
+# last two Qt's own).
+REGIONS = {
+    "en": ({}, (("Tillora", "Exit TLR"), ("Please Confirm", "Yes"), ("Please Confirm", "OK"))),
+    "pl": ({"LANG": "pl_PL.UTF-8", "LC_ALL": "", "LANGUAGE": ""},
+           (("Tillora", "Zakończ pracę"), ("Potwierdź", "Tak"), ("Potwierdź", "OK"))),
+}
 
 # Every control the focus reaches: its windows; how many; their names heard; what they are; their text (None: they
 # have none); their description.
@@ -114,11 +123,12 @@ def press(*keys):
 
 class ScreenReader(unittest.TestCase):
     def setUp(self):
-        self.program = subprocess.Popen([PROGRAM])
+        region, self.leave = REGIONS["pl" if self._testMethodName.endswith("_in_polish") else "en"]
+        self.program = subprocess.Popen([PROGRAM], env=dict(os.environ, **region))
 
     # Left as a user leaves it, so that a sanitized build's checks at exit run.
     def tearDown(self):
-        for title, button in (("Tillora", "Exit TLR"), ("Please Confirm", "Yes"), ("Please Confirm", "OK")):
+        for title, button in self.leave:
             self.click(title, button)
         self.assertEqual(self.program.wait(30), 0)
 
@@ -178,6 +188,14 @@ class ScreenReader(unittest.TestCase):
         wanted = "The count of 1p coins is not a whole number of coins."
         named = lambda: {e.source.name for e in TOLD if e.type == "object:property-change:accessible-name"}
         self.hears(lambda: wanted in named(), True)
+
+    # The region alone brings the words and the figures' style.
+    def test_the_till_is_read_in_polish(self):
+        for box, text in (("Pogotowie kasowe", "5"), ("Liczba banknotów £50", "30")):
+            self.control("Tillora", box).queryEditableText().setTextContents(text)
+        self.hears(lambda: heard(self.control("Tillora", "Gotówka do wpłaty"))[2], "1\u00a0495,00")
+        self.click("Tillora", "Wpłata do banku")
+        self.control("Wpłata do banku", "Banknoty i monety do wpłaty")
 
     # However the rate is chosen, the list is named by it, the one item selected is it, and the change is told as
     # the desktop's lists tell it.
