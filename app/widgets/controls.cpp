@@ -362,6 +362,14 @@ void markFault(QLineEdit* box, const QString& reason)
     box->setAccessibleDescription(reason.isEmpty() ? box->property(ownDescription).toString() : reason);
 }
 
+void setOwnDescription(QLineEdit* box, const QString& description)
+{
+    if (box->toolTip().isEmpty())
+        box->setAccessibleDescription(description);
+    else
+        box->setProperty(ownDescription, description);
+}
+
 FigureTable::FigureTable(const QString& name, QWidget* parent)
     : QTableWidget(parent)
 {

@@ -121,4 +121,8 @@ public:
 // reason takes the mark away, and gives the box back its own description.
 void markFault(QLineEdit* box, const QString& reason);
 
+// Sets what a box says of itself to a screen reader; while it is marked,
+// the mark's reason stands in for it until the mark is taken away.
+void setOwnDescription(QLineEdit* box, const QString& description);
+
 } // namespace tillora
