@@ -239,9 +239,9 @@ TillEntries TillWindow::entries() const
 void TillWindow::showFigures(const TillFigures& figures)
 {
     for (int i = 0; i < tillRows; ++i)
-        m_lineTotals[i].box->setText(figures.lineTotals[i]);
+        setFigure(m_lineTotals[i].box, figures.lineTotals[i]);
     for (size_t t = 0; t < m_totals.size(); ++t)
-        m_totals[t].box->setText(figures.totals[t]);
+        setFigure(m_totals[t].box, figures.totals[t]);
     showVerdict(verdict(figures.takings));
 }
 

@@ -370,6 +370,12 @@ void setOwnDescription(QLineEdit* box, const QString& description)
         box->setProperty(ownDescription, description);
 }
 
+void setFigure(QLineEdit* box, const QString& text)
+{
+    if (box->text() != text)
+        box->setText(text);
+}
+
 FigureTable::FigureTable(const QString& name, QWidget* parent)
     : QTableWidget(parent)
 {

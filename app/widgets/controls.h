@@ -125,4 +125,8 @@ void markFault(QLineEdit* box, const QString& reason);
 // the mark's reason stands in for it until the mark is taken away.
 void setOwnDescription(QLineEdit* box, const QString& description);
 
+// Writes a figure that changes; an unchanged box is left alone, so that a
+// screen reader hears nothing of it.
+void setFigure(QLineEdit* box, const QString& text);
+
 } // namespace tillora

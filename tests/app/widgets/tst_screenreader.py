@@ -153,7 +153,8 @@ class ScreenReader(unittest.TestCase):
             self.assertEqual(len({r[0] for r in readings}), len(readings), title)  # no two alike
 
     # A mark's reason is read as the box's description, in place of its own while it lasts; a figure cut short on
-    # screen is read whole, once. The empty verdict line is not named for its frame.
+    # screen is read whole, once, and one left as it was is not told again. The empty verdict line is not named for
+    # its frame.
     def test_marks_and_cut_figures_are_read_whole(self):
         self.control("Tillora", "Expected")
         self.assertNotIn("Takings Check", [label.name for label in reached_labels("Tillora")])
@@ -162,6 +163,11 @@ class ScreenReader(unittest.TestCase):
             press("ctrl+a", "BackSpace", *keys)  # a key a character
             control = self.control("Tillora", name)
             self.hears(lambda: list(heard(control)[2:]), wanted, name)
+        TOLD.clear()
+        press("BackSpace", "2")  # two £10 notes: their line and the totals they are in change, and no others
+        rewritten = lambda: {e.source.name for e in TOLD if e.type.startswith("object:text-changed")}
+        self.hears(lambda: "£10 notes" in rewritten(), True)
+        self.assertEqual(rewritten() & {"£50 notes", "Total Change", "Add Cheques", "Cheques to Bank"}, set())
 
     # A cell of the split is read with its row and column headers, and the status is told as it changes. The
     # window stands over the till's boxes, so they are typed into as a reader's own typing would.
