@@ -134,10 +134,11 @@ void PayingInWindow::showTotals(const PayingIn* split)
 {
     const QString cheques = m_day.figures ? (*m_day.figures)[TillTotal::ChequesToBank] : QString();
     const auto amount = [](qint64 pence) { return formatNumber(double(pence) / 100, {.decimals = 2}); };
-    m_cheques->setText(split ? cheques : QString());
-    m_cash->setText(split ? amount(split->bankedPence) : QString());
-    m_kept->setText(split ? amount(split->keptPence) : QString());
-    m_paidIn->setText(split ? amount(split->bankedPence + qint64(std::llround(m_day.figures->read.chequesToBank * 100)))
+    setFigure(m_cheques, split ? cheques : QString());
+    setFigure(m_cash, split ? amount(split->bankedPence) : QString());
+    setFigure(m_kept, split ? amount(split->keptPence) : QString());
+    setFigure(m_paidIn, split
+                            ? amount(split->bankedPence + qint64(std::llround(m_day.figures->read.chequesToBank * 100)))
                             : QString());
 }
 

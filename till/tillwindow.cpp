@@ -106,7 +106,9 @@ std::span<const ControlRow> TillWindow::controlTable()
         {"txtExpected",    TextBox, "Frame17", "",                                       1320,   240,   735,   285, 104, {}, "lblExpected"},
         {"lblOverShort",   Label,   "Frame17", QT_TR_NOOP("Over / Short : £"),            120,   600,  1095,   255, 108, AlignRight | Bold},
         {"txtOverShort",   TextBox, "Frame17", "",                                       1320,   600,   735,   285, 105, ReadOnly, "lblOverShort"},
-        {"lblTakings",     Label,   "Frame17", "",                                        120,   930,  1935,   255, 109, AlignCenter},
+        // The verdict, drawn in the frame but not of it: an empty line in a frame takes the frame's title as its
+        // name, and a screen reader would read "Takings Check" twice.
+        {"lblTakings",     Label,   nullptr,   "",                                       9120,  5490,  1935,   255, 109, AlignCenter},
         // Which notes and coins make up the cash to bank.
         {"cmdPayingIn",    Button,  nullptr,   QT_TR_NOOP("Paying In"),                  9000,  5880,  2175,   375, 110},
     };
@@ -190,6 +192,8 @@ void TillWindow::recalculate()
     showFaults(worked.faults);
     if (worked.figures)
         showFigures(*worked.figures);
+    else
+        showVerdict(waiting(worked.faults));
     if (PayingInWindow* payingIn = m_payingIn.window())
         payingIn->follow(day(worked));
 }
@@ -237,27 +241,42 @@ TillEntries TillWindow::entries() const
 void TillWindow::showFigures(const TillFigures& figures)
 {
     for (int i = 0; i < tillRows; ++i)
-        m_lineTotals[i].box->setText(figures.lineTotals[i]);
+        setFigure(m_lineTotals[i].box, figures.lineTotals[i]);
     for (size_t t = 0; t < m_totals.size(); ++t)
-        m_totals[t].box->setText(figures.totals[t]);
-    showTakings(figures.takings);
+        setFigure(m_totals[t].box, figures.totals[t]);
+    showVerdict(verdict(figures.takings));
 }
 
-// The verdict in words, so that it never rests on a sign or a colour; the
-// box the takings are typed into says it too, for a screen reader.
-void TillWindow::showTakings(const std::optional<TakingsCheck>& takings)
+// The verdict in words, so that it never rests on a sign or a colour.
+QString TillWindow::verdict(const std::optional<TakingsCheck>& takings) const
 {
-    QString verdict;
-    if (takings) {
-        const QString amount = wholeInSentence(formatPounds(std::fabs(takings->difference)));
-        switch (takings->verdict) {
-        case TakingsCheck::Verdict::Over: verdict = tr("Over by %1").arg(amount); break;
-        case TakingsCheck::Verdict::Short: verdict = tr("Short by %1").arg(amount); break;
-        case TakingsCheck::Verdict::Balanced: verdict = tr("Balanced"); break;
-        }
+    if (!takings)
+        return {};
+    const QString amount = wholeInSentence(formatPounds(std::fabs(takings->difference)));
+    switch (takings->verdict) {
+    case TakingsCheck::Verdict::Over: return tr("Over by %1").arg(amount);
+    case TakingsCheck::Verdict::Short: return tr("Short by %1").arg(amount);
+    case TakingsCheck::Verdict::Balanced: break;
     }
+    return tr("Balanced");
+}
+
+// The figures on show stay the last worked out, but a verdict is a sentence
+// and reads as current: while the figures wait, so does the check.
+QString TillWindow::waiting(const std::vector<EntryFault>& faults) const
+{
+    if (m_expected.box->text().trimmed().isEmpty())
+        return {};
+    const bool floatOnly = std::all_of(
+        faults.begin(), faults.end(), [](const EntryFault& f) { return f.reason == EntryFault::Reason::FloatAwaited; });
+    return floatOnly ? tr("Waiting for the float") : tr("Waiting for usable entries");
+}
+
+// The box the takings are typed into says the verdict too, for a screen reader.
+void TillWindow::showVerdict(const QString& verdict)
+{
     setFittedCaption(m_takings, verdict);
-    m_expected.box->setAccessibleDescription(verdict);
+    setOwnDescription(m_expected.box, verdict);
 }
 
 QLineEdit* TillWindow::entryBox(EntryId entry) const

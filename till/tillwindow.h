@@ -49,7 +49,10 @@ private:
     TillSnapshot snapshot(bool takingsChecked) const;
     void showFigures(const TillFigures& figures);
     void showFaults(const std::vector<EntryFault>& faults);
-    void showTakings(const std::optional<TakingsCheck>& takings);
+    QString verdict(const std::optional<TakingsCheck>& takings) const;
+    // What the verdict says while the figures wait for `faults` to be mended.
+    QString waiting(const std::vector<EntryFault>& faults) const;
+    void showVerdict(const QString& verdict);
     // Why the entry cannot be used, in words.
     QString describe(const EntryFault& fault) const;
     QLineEdit* entryBox(EntryId entry) const;

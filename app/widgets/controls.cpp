@@ -13,8 +13,54 @@
 #include <QStyleOption>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tillora {
+
+namespace {
+
+// What a marked box says of itself unmarked, kept while the reason stands in for it.
+constexpr char ownDescription[] = "tilloraOwnDescription";
+
+// How bright a colour looks, as legibility is measured (WCAG's relative luminance).
+double luminance(const QColor& colour)
+{
+    const auto linear = [](float c) { return c <= 0.04045f ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+}
+
+// `from`, taken `share` of the way to `to`.
+QColor mixed(const QColor& from, const QColor& to, float share)
+{
+    const auto mix = [share](float a, float b) { return a + (b - a) * share; };
+    return QColor::fromRgbF(mix(from.redF(), to.redF()), mix(from.greenF(), to.greenF()),
+                            mix(from.blueF(), to.blueF()));
+}
+
+double contrast(const QColor& one, const QColor& other)
+{
+    const auto [darker, lighter] = std::minmax({luminance(one), luminance(other)});
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
+// A box's own colours with its background tinted towards red: the light red
+// of white, the dark red of a dark theme's black. Its text keeps the theme's
+// colour while that reads at 4.5 : 1 or better on the tint, and is black or
+// white otherwise; set with the tint, it stays readable whatever palette
+// the desktop changes to.
+QPalette marked(QPalette palette)
+{
+    // 45/255 of the way: white becomes (255, 210, 210).
+    const QColor red = mixed(palette.color(QPalette::Base), Qt::red, 45 / 255.f);
+    QColor text = palette.color(QPalette::Text);
+    if (contrast(text, red) < 4.5)
+        text = contrast(Qt::black, red) > contrast(Qt::white, red) ? Qt::black : Qt::white;
+    palette.setColor(QPalette::Base, red);
+    palette.setColor(QPalette::Text, text);
+    return palette;
+}
+
+} // namespace
 
 QRect TitledFrame::titleRect() const
 {
@@ -29,8 +75,10 @@ void TitledFrame::paintEvent(QPaintEvent*)
     painter.save();
     painter.setClipRegion(QRegion(rect()).subtracted(caption));
     painter.setRenderHint(QPainter::Antialiasing);
-    // The outline shade Fusion gives its own frames.
-    painter.setPen(palette().color(QPalette::Window).darker(140));
+    // The outline shade Fusion gives its own frames on a light theme (its
+    // window colour 140 % darker), taken towards the text so that it shows
+    // on a dark theme too.
+    painter.setPen(mixed(palette().color(QPalette::Window), palette().color(QPalette::WindowText), 0.285f));
     painter.drawRoundedRect(QRectF(rect().adjusted(0, caption.height() / 2, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5), 2,
                             2);
     painter.restore();
@@ -307,19 +355,27 @@ void markFault(QLineEdit* box, const QString& reason)
 {
     if (box->toolTip() == reason)
         return;
-    // What the box says of itself unmarked, kept while the reason stands in for it.
-    static constexpr char ownDescription[] = "tilloraOwnDescription";
     if (box->toolTip().isEmpty())
         box->setProperty(ownDescription, box->accessibleDescription());
-    QPalette palette; // default: the box follows its window again
-    if (!reason.isEmpty()) {
-        palette = box->palette();
-        // A light red that leaves black figures easy to read.
-        palette.setColor(QPalette::Base, QColor(255, 210, 210));
-    }
-    box->setPalette(palette);
+    box->setPalette(QPalette()); // the box follows its window again
+    if (!reason.isEmpty())
+        box->setPalette(marked(box->palette()));
     box->setToolTip(reason);
     box->setAccessibleDescription(reason.isEmpty() ? box->property(ownDescription).toString() : reason);
+}
+
+void setOwnDescription(QLineEdit* box, const QString& description)
+{
+    if (box->toolTip().isEmpty())
+        box->setAccessibleDescription(description);
+    else
+        box->setProperty(ownDescription, description);
+}
+
+void setFigure(QLineEdit* box, const QString& text)
+{
+    if (box->text() != text)
+        box->setText(text);
 }
 
 FigureTable::FigureTable(const QString& name, QWidget* parent)

@@ -121,4 +121,12 @@ public:
 // reason takes the mark away, and gives the box back its own description.
 void markFault(QLineEdit* box, const QString& reason);
 
+// Sets what a box says of itself to a screen reader; while it is marked,
+// the mark's reason stands in for it until the mark is taken away.
+void setOwnDescription(QLineEdit* box, const QString& description);
+
+// Writes a figure that changes; an unchanged box is left alone, so that a
+// screen reader hears nothing of it.
+void setFigure(QLineEdit* box, const QString& text);
+
 } // namespace tillora

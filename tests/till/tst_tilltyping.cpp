@@ -98,6 +98,7 @@ private slots:
         const QString awaited = QStringLiteral("txtFloat: The totals are worked out once the float is entered.");
         const QString abc = "txtTill_3=abc", notNumber = "txtTill_3: \u201cabc\u201d is not a number.";
         const QString over = "8:200.00 | 0.00 200.00 200.00 12.30 212.30 150.00 12.30 1.50";
+        const QString balanced = "| 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00";
         const QString short_ = "11:999.70 | 0.00 999.70 999.70 0.00 999.70 999.70 0.00 -0.30";
         rows<Typing>({
             {"nothing typed", {}, "| _ _ _ _ _ _ _ _"},
@@ -129,7 +130,9 @@ private slots:
              over,
              "Over by £1.50"},
             {"short", {"txtExpected=1,000", "txtFloat=0", "txtTill_11=19.994"}, short_, "Short by £0.30"},
-            {"balanced", {"txtFloat=0", "txtExpected=0"}, "| 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00", "Balanced"},
+            {"balanced", {"txtFloat=0", "txtExpected=0"}, balanced, "Balanced"},
+            {"verdict waits", {"txtFloat=0", "txtExpected=0", abc}, balanced, "Waiting for usable entries", notNumber},
+            {"verdict waits for the float", {"txtExpected=5"}, "| _ _ _ _ _ _ _ _", "Waiting for the float", awaited},
             {"takings cleared",
              {"txtFloat=0", "txtExpected=5", "txtExpected="},
              "| 0.00 0.00 0.00 0.00 0.00 0.00 0.00 _"},

@@ -15,6 +15,7 @@
 #include <QPaintEngine>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTextItem>
 #include <QTranslator>
@@ -50,6 +51,18 @@ struct Reading { // a region's figures as seen; "#" stands for an amount's digit
     QStringList steps;
     QString shows, seen;
 };
+
+struct Contrast { // a desktop's palette of a window colour, with white or black boxes to suit
+    const char* name;
+    QColor window, text;
+};
+
+// A colour's relative luminance, as WCAG measures contrast.
+double luminance(QRgb c)
+{
+    const auto linear = [](int v) { return v <= 10 ? v / 255. / 12.92 : std::pow((v / 255. + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
 
 // Every text comes back longer than it went in, as many languages' do.
 class LongTranslator : public QTranslator {
@@ -108,6 +121,7 @@ Q_DECLARE_METATYPE(Leaving)
 Q_DECLARE_METATYPE(Pressing)
 Q_DECLARE_METATYPE(Tabbing)
 Q_DECLARE_METATYPE(Reading)
+Q_DECLARE_METATYPE(Contrast)
 
 class TestWidgets : public QObject {
     Q_OBJECT
@@ -196,6 +210,38 @@ private slots:
         QCOMPARE(visited, row.stops);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QVERIFY(first->grab().toImage() != focused);
+    }
+
+    void contrast_data()
+    {
+        rows<Contrast>({
+            {"light", "#efefef", "#000000"},
+            {"dark", "#2d2d2d", "#eeeeec"},
+            {"high contrast", "#000000", "#ffff00"},
+        });
+    }
+
+    // Whatever the desktop's palette, a box's text as drawn, marked or cut
+    // short, stands out from its background by 4.5 : 1 at least.
+    void contrast()
+    {
+        QFETCH(Contrast, row);
+        const auto restore = qScopeGuard([before = QApplication::palette()] { QApplication::setPalette(before); });
+        QPalette palette(row.window, row.window);
+        palette.setColor(QPalette::Text, row.text);
+        QApplication::setPalette(palette);
+        const auto till = shown<TillWindow>();
+        act(till.get(), {"txtFloat=1e15", "txtTill_3=l1l1"});
+        QApplication::focusWidget()->clearFocus();
+        for (const char* name : {"txtTill_3", "txtCashBank"}) {
+            QWidget* box = child(till.get(), name);
+            const QImage drawn = box->grab(box->rect().adjusted(4, 4, -4, -4)).toImage();
+            QList<double> seen; // each pixel's, plus WCAG's 0.05 for glare; the first is the background's
+            for (int i = 0; i < drawn.width() * drawn.height(); ++i)
+                seen << luminance(drawn.pixel(i % drawn.width(), i / drawn.width())) + 0.05;
+            const auto [dark, light] = std::ranges::minmax(seen);
+            QVERIFY2(std::max(light / seen[0], seen[0] / dark) >= 4.5, name);
+        }
     }
 
     void everyTextInTheLanguage_data()
