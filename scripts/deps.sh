@@ -16,14 +16,16 @@ need_packages() {
 }
 
 # What building and running the program needs, with Qt's own translations for
-# its standard buttons and file dialog.
-RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins libgl-dev fonts-liberation libcups2-dev
-  qt6-translations-l10n"
+# its standard buttons and file dialog, and its Wayland platform.
+RUN_PACKAGES="cmake make g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-qpa-plugins qt6-wayland libgl-dev
+  fonts-liberation libcups2-dev qt6-translations-l10n"
 
 # What the tests need besides: the formatter, Qt's own translations, PDF tools, Google Benchmark and Xlib for the
 # benchmarks, clang with libFuzzer and the sanitizer runtimes, a print server
-# of their own, the packaging checks' validators and .deb tools, and a desktop
+# of their own, the packaging checks' validators and .deb tools, a desktop
 # of their own for the screen reader's test: an X server, D-Bus, the
-# accessibility bus, a client of it and X input.
+# accessibility bus, a client of it and X input; and a Wayland compositor
+# with a client that asks it whether it runs.
 TEST_PACKAGES="clang-format qt6-translations-l10n poppler-utils libbenchmark-dev libx11-dev clang-14 libclang-rt-14-dev cups cups-client
-  desktop-file-utils appstream dpkg-dev file lintian xvfb dbus at-spi2-core python3-pyatspi xdotool"
+  desktop-file-utils appstream dpkg-dev file lintian xvfb dbus at-spi2-core python3-pyatspi xdotool
+  weston wayland-utils"

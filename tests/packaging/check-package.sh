@@ -30,4 +30,5 @@ lintian --fail-on error,warning "$deb" >&2 || fail "lintian finds errors or warn
 plugin=$(dpkg -S '*/qt6/plugins/platforms/libqxcb.so' | cut -d: -f1 | head -n 1)
 dpkg-deb -f "$deb" Depends | grep -q "\b$plugin\b" || fail "Depends lacks $plugin, which holds Qt's xcb platform plugin"
 dpkg-deb -f "$deb" Recommends | grep -q fonts-liberation || fail "Recommends lacks fonts-liberation"
+dpkg-deb -f "$deb" Recommends | grep -q qt6-wayland || fail "Recommends lacks qt6-wayland, Qt's Wayland platform"
 echo "$(basename "$deb"): $(wc -l <"$scratch/installed") files; Depends: $(dpkg-deb -f "$deb" Depends)"

@@ -11,14 +11,17 @@
 namespace tillora::test {
 
 // A window shown and active, so that focus and keys behave as for a user.
+// On Wayland the compositor alone makes a window active: there a program
+// can wait for it to be drawn, no more.
 template <typename W>
 std::unique_ptr<W> shown()
 {
     auto window = std::make_unique<W>();
     window->show();
     window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qFatal("%s did not become active", qPrintable(window->objectName()));
+    if (!(QGuiApplication::platformName() == u"wayland" ? QTest::qWaitForWindowExposed(window.get())
+                                                        : QTest::qWaitForWindowActive(window.get())))
+        qFatal("%s did not come on screen", qPrintable(window->objectName()));
     return window;
 }
 

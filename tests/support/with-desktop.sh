@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a desktop of its own, with what its options ask for:
 #   --screen-reader    an X display, a session D-Bus, and the accessibility bus (AT-SPI) with its registry;
+#   --wayland          a Wayland compositor (weston, headless) as the display, instead of X;
 #   --print-server     a cupsd on a socket of its own, a queue tillora-<paper> for each paper of
 #                      tests/data/papers.txt (the first the default), each job a PDF in $TILLORA_TEST_JOBS/<queue>;
 #   --no-print-server  a print service that does not run: its socket is not there;
@@ -12,10 +13,11 @@
 # here is stopped and reaped on the way out.
 set -eu
 PATH="$PATH:/usr/sbin:/sbin"
-reader="" cups="" disks="" seen=""
+reader="" wayland="" cups="" disks="" seen=""
 while [ $# -gt 0 ]; do
     case $1 in
     --screen-reader) reader=1 ;;
+    --wayland) wayland=1 ;;
     --print-server) cups=1 ;;
     --no-print-server) export TILLORA_TEST_NO_PRINT_SERVICE=1 ;;
     --small-disks)
@@ -31,9 +33,11 @@ while [ $# -gt 0 ]; do
     shift
 done
 unset TILLORA_DESKTOP_NAMESPACE
-[ $# -gt 0 ] || { echo "usage: $0 [--screen-reader] [--[no-]print-server] [--small-disks] command..." >&2; exit 2; }
+usage="[--screen-reader] [--wayland] [--[no-]print-server] [--small-disks] command..."
+[ $# -gt 0 ] || { echo "usage: $0 $usage" >&2; exit 2; }
 launcher=/usr/libexec/at-spi-bus-launcher registryd=/usr/libexec/at-spi2-registryd
-for tool in ${reader:+Xvfb xdotool dbus-daemon dbus-send $launcher $registryd} ${cups:+cupsd lpstat lpadmin}; do
+for tool in ${reader:+Xvfb xdotool dbus-daemon dbus-send $launcher $registryd} ${wayland:+weston wayland-info} \
+    ${cups:+cupsd lpstat lpadmin}; do
     command -v "$tool" >/dev/null || { echo "$0: no $tool (see TEST_PACKAGES in scripts/deps.sh)" >&2; exit 2; }
 done
 dir=$(mktemp -d "${TMPDIR:-/tmp}/tillora-desktop.XXXXXX")
@@ -107,6 +111,19 @@ EOF
     registered() { ask --bus="$a11y" org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry | grep -q true; }
     await "the accessibility registry" registry registered
     export QT_QPA_PLATFORM=xcb # the offscreen platform, the other tests' own, has no input
+fi
+
+if [ -n "$wayland" ]; then
+    mkdir -m 700 "$dir/wayland" # a runtime folder of its own, for the compositor's socket
+    export XDG_RUNTIME_DIR="$dir/wayland" WAYLAND_DISPLAY=tillora QT_QPA_PLATFORM=wayland
+    unset DISPLAY # so that nothing reaches an X server instead
+    start weston weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --width=1280 --height=1024 \
+        --idle-time=0 --no-config
+    await "the Wayland compositor (weston)" weston timeout 2 wayland-info
+    # The headless compositor has no seat, so no keyboard, and Qt 6.4's
+    # Wayland text input then crashes on the first key, asking the missing
+    # seat; Qt's own compose input is what it uses without an input method.
+    export QT_IM_MODULE=compose
 fi
 
 [ -z "${TILLORA_TEST_NO_PRINT_SERVICE:-}" ] || export CUPS_SERVER="$dir/no-print-service.sock"
