@@ -3,21 +3,16 @@
 // every window is made of.
 #include "app/numbers/conversions.h"
 #include "app/numbers/formats.h"
-#include "app/numbers/runtimeerror.h"
 #include "support/rows.h"
 
-#include <cmath>
-#include <functional>
 #include <limits>
 
 using namespace tillora;
 using tillora::test::rows;
-using Kind = RuntimeError::Kind;
 
 namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity();
-constexpr double largest = std::numeric_limits<double>::max();
 
 struct Typed { // a text typed in a region: the strict reading, and the leading number "." its point
     const char* name;
@@ -37,17 +32,6 @@ struct Written { // a number written plainly and in pounds
 };
 
 constexpr std::optional<ReadFault> ok = std::nullopt, notANumber = ReadFault::NotANumber, large = ReadFault::TooLarge;
-
-// The kind of floating-point fault a command raises, if any.
-std::optional<Kind> faultIn(const std::function<void()>& command)
-{
-    try {
-        command();
-    } catch (const RuntimeError& error) {
-        return error.kind();
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -121,32 +105,6 @@ private slots:
         QFETCH(Written, row);
         QCOMPARE(formatNumber(row.value, row.options, QLocale(row.region)), row.number);
         QCOMPARE(formatPounds(row.value, row.options, QLocale(row.region)), row.pounds);
-    }
-
-    // What is written reads back as the number rounded, in every region, since
-    // the till adds up its line totals from their text; a plain number, at most
-    // 15 digits and no grouping, reads back whole. Only what could not be read
-    // back is refused, nan as having no valid result.
-    void roundTrip()
-    {
-        for (const char* name : {"en_GB", "de_DE", "fr_FR", "de_CH", "hi_IN", "ar_EG", "fa_IR"}) {
-            const QLocale region(name);
-            for (double value : {0.3, -50.0, 999.995, -1234567.891, 2.675, 1e-9, 1.5e300, 1.79769313486231e308}) {
-                for (int decimals : {0, 2, 5}) {
-                    const QString plain
-                        = formatNumber(value, {.decimals = decimals, .groupDigits = false}, QLocale::c());
-                    QCOMPARE(strictNumber(formatNumber(value, {.decimals = decimals}, region), region).value,
-                             strictNumber(plain, QLocale::c()).value);
-                }
-                QCOMPARE(strictNumber(numberToText(value, region), region).value, value);
-            }
-        }
-        for (double value : {inf, std::nan(""), -largest, std::nextafter(largest, 0.0)}) {
-            QVERIFY(!writable(value));
-            QCOMPARE(faultIn([=] { formatNumber(value); }),
-                     std::isnan(value) ? Kind::InvalidOperation : Kind::Overflow);
-            QVERIFY_THROWS_EXCEPTION(RuntimeError, formatPounds(value));
-        }
     }
 
     // 05/12/2026 09:07:03 in a pattern, with the region's separators; "mm" is
