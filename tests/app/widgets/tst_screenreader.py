@@ -2,6 +2,7 @@
 # What a screen reader hears of Tillora: the program started, driven by the X server's keys and clicks as a user
 # drives it, and read over the accessibility bus as Orca reads it. Run inside with-desktop.sh --screen-reader as
 # tst_screenreader.py <tillora> [unittest's options].
+import os
 import re
 import subprocess
 import sys
@@ -112,9 +113,14 @@ def press(*keys):
     subprocess.run(["xdotool", "key", *keys], check=True)
 
 
+# Tests run with numbers in a region of their own, that of the rest being the United Kingdom's.
+REGIONS = {"test_the_region_s_own_digits_are_read": "ar_EG.UTF-8"}
+
+
 class ScreenReader(unittest.TestCase):
     def setUp(self):
-        self.program = subprocess.Popen([PROGRAM])
+        region = REGIONS.get(self._testMethodName)
+        self.program = subprocess.Popen([PROGRAM], env=dict(os.environ, LC_NUMERIC=region) if region else None)
 
     # Left as a user leaves it, so that a sanitized build's checks at exit run.
     def tearDown(self):
@@ -178,6 +184,19 @@ class ScreenReader(unittest.TestCase):
         wanted = "The count of 1p coins is not a whole number of coins."
         named = lambda: {e.source.name for e in TOLD if e.type == "object:property-change:accessible-name"}
         self.hears(lambda: wanted in named(), True)
+
+    # Figures typed in Arabic-Indic digits, the point the keypad's "." or the region's own, are worked out, in the
+    # till as in the calculators.
+    def test_the_region_s_own_digits_are_read(self):
+        self.click("Tillora", "Start VAT Calculator")
+        for title, box, text in (("Tillora", "Float", "١٢.٥"), ("VAT Calculator", "Current VAT Rate (%)", "٢٠"),
+                                 ("VAT Calculator", "Amount for Calculation", "١٢٣٤٫٥")):
+            self.control(title, box).queryEditableText().setTextContents(text)
+        self.click("VAT Calculator", "Add VAT to Value")
+        total = lambda: [c.name for c in reached_labels("VAT Calculator") if c.name.startswith("Total")]
+        self.hears(total, ["Total : £١٬٢٣٤٫٥٠ + VAT (£٢٤٦٫٩٠) = £١٬٤٨١٫٤٠"])
+        cash = self.control("Tillora", "Cash to Bank")
+        self.hears(lambda: heard(cash)[2], "\u061c-١٢٫٥٠")  # the region's minus, its mark first
 
     # However the rate is chosen, the list is named by it, the one item selected is it, and the change is told as
     # the desktop's lists tell it.
