@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzed text read both ways. Leniently, the whole input: never fails, never
-// gives nan, and skips blanks, tabs and line feeds wherever they stand.
-// Strictly, the rest in the region the first byte picks: a finite number, or
-// the reason there is none; and the plain text written for what was read
-// reads back to that same text.
+// Fuzzed text read both ways, in the region the first byte picks. Leniently,
+// the whole input: never fails, never gives nan, and skips blanks, tabs and
+// line feeds wherever they stand. Strictly, the rest: a finite number, or the
+// reason there is none; and the plain text written for what was read reads
+// back to that same text.
 #include "app/numbers/conversions.h"
 #include "fuzz/fuzzcheck.h"
 
@@ -13,15 +13,15 @@ using namespace tillora;
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
 {
-    const QString all = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    const double value = lenientNumber(all);
-    check(!std::isnan(value), "lenient reading never gives nan", all);
-    const double squeezed = lenientNumber(QString(all).remove(u' ').remove(u'\t').remove(u'\n'));
-    check(squeezed == value && std::signbit(squeezed) == std::signbit(value),
-          "blanks, tabs and line feeds do not change the reading", all.left(80));
     if (size == 0)
         return 0;
     const QLocale region = fuzzRegion(data[0]);
+    const QString all = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    const double value = lenientNumber(all, region);
+    check(!std::isnan(value), "lenient reading never gives nan", all);
+    const double squeezed = lenientNumber(QString(all).remove(u' ').remove(u'\t').remove(u'\n'), region);
+    check(squeezed == value && std::signbit(squeezed) == std::signbit(value),
+          "blanks, tabs and line feeds do not change the reading", all.left(80));
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
     const Reading reading = strictNumber(text, region);
     if (reading.fault) {

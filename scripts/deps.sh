@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Sourced by the set-up scripts: installs the Debian packages that are missing.
+# Sourced by the set-up scripts: installs the Debian packages that are missing,
+# through sudo when not run as root.
 # Usage: need_packages pkg...
 need_packages() {
     missing=""
@@ -7,12 +8,20 @@ need_packages() {
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing="$missing $pkg"
     done
     [ -z "$missing" ] && return 0
+    # Only installing takes root: a user asks sudo for it, and builds as themself.
     as_root=""
-    [ "$(id -u)" -ne 0 ] && as_root="sudo"
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null || {
+            echo "Missing:$missing. Installing them takes root: run this once as root, or install sudo." >&2
+            exit 1
+        }
+        as_root="sudo"
+    fi
     echo "Installing:$missing"
     $as_root apt-get update -qq
+    # sudo leaves the caller's environment behind, so the setting goes through env.
     # shellcheck disable=SC2086
-    DEBIAN_FRONTEND=noninteractive $as_root apt-get install -y -qq $missing >/dev/null
+    $as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
 }
 
 # What building and running the program needs, with Qt's own translations for

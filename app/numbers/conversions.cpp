@@ -116,8 +116,8 @@ private:
     {
         if (!readGroupedInteger(parts.integer))
             return false;
-        if (m_text.mid(m_pos).startsWith(m_style.decimalPoint)) {
-            m_pos += m_style.decimalPoint.size();
+        if (const qsizetype point = m_style.decimalPointAt(m_text.mid(m_pos))) {
+            m_pos += point;
             readDigits(parts.fraction);
         }
         if (parts.integer.empty() && parts.fraction.empty())
@@ -171,6 +171,14 @@ bool isBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
+// The region's own decimal separator where it cannot be taken for an ASCII
+// one, which elsewhere groups digits (1,000 reads as 1); else ".".
+QChar ownPoint(const NumberStyle& style)
+{
+    const QString& own = style.decimalPoint;
+    return own.size() == 1 && own.front().unicode() > 0x7f ? own.front() : QChar(u'.');
+}
+
 } // namespace
 
 Reading strictNumber(QStringView text, const QLocale& region)
@@ -184,9 +192,11 @@ Reading strictNumber(QStringView text, const QLocale& region)
     return {v.value, std::nullopt};
 }
 
-double lenientNumber(QStringView text)
+double lenientNumber(QStringView text, const QLocale& region)
 {
     enum class Stage { Sign, Integer, Fraction, ExponentSign, Exponent };
+    const NumberStyle style = NumberStyle::of(region);
+    const QChar own = ownPoint(style);
     Parts parts;
     Stage stage = Stage::Sign;
     std::string exponent;
@@ -194,25 +204,26 @@ double lenientNumber(QStringView text)
         if (isBlank(c))
             continue;
         const char16_t u = c.unicode();
-        const bool digit = u >= u'0' && u <= u'9';
+        const int value = style.digitValue(c);
+        const bool digit = value >= 0;
         const bool mantissa = !parts.integer.empty() || !parts.fraction.empty();
         if (stage == Stage::Sign && (u == u'+' || u == u'-')) {
             parts.negative = u == u'-';
             stage = Stage::Integer;
         } else if ((stage == Stage::Sign || stage == Stage::Integer) && digit) {
-            parts.integer += char(u);
+            parts.integer += char('0' + value);
             stage = Stage::Integer;
-        } else if ((stage == Stage::Sign || stage == Stage::Integer) && u == u'.') {
+        } else if ((stage == Stage::Sign || stage == Stage::Integer) && (u == u'.' || c == own)) {
             stage = Stage::Fraction;
         } else if (stage == Stage::Fraction && digit) {
-            parts.fraction += char(u);
+            parts.fraction += char('0' + value);
         } else if ((stage == Stage::Integer || stage == Stage::Fraction) && mantissa && (u == u'e' || u == u'E')) {
             stage = Stage::ExponentSign;
         } else if (stage == Stage::ExponentSign && (u == u'+' || u == u'-')) {
             exponent += char(u);
             stage = Stage::Exponent;
         } else if ((stage == Stage::ExponentSign || stage == Stage::Exponent) && digit) {
-            exponent += char(u);
+            exponent += char('0' + value);
             stage = Stage::Exponent;
         } else {
             break;

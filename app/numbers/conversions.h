@@ -35,16 +35,19 @@ struct Reading {
 
 // Reads a number written in the region's style, as formatNumber writes it:
 // blanks around it, group separators in their proper places, a leading sign
-// (or parentheses for a negative), the regional decimal separator and an
-// exponent. Anything else is not a number, so that a mistyped figure is
-// never silently taken for another.
+// (or parentheses for a negative), the regional decimal separator (or "."
+// where "." is neither it nor the group separator) and an exponent, in ASCII
+// or the region's own digits. Anything else is not a number, so that a
+// mistyped figure is never silently taken for another.
 Reading strictNumber(QStringView text, const QLocale& region = QLocale());
 
 // Never fails. Skips blanks, tabs and line feeds wherever they stand and
-// reads the longest leading number with "." as its only decimal point in
-// every region; 0 when the text does not begin with a number. A value
-// beyond a double reads as infinity, for the caller's fault check to catch.
-double lenientNumber(QStringView text);
+// reads the longest leading number, in ASCII or the region's own digits,
+// with "." as its decimal point in every region (and the region's own
+// separator where it is no ASCII character, as ٫ is); 0 when the text does
+// not begin with a number. A value beyond a double reads as infinity, for
+// the caller's fault check to catch.
+double lenientNumber(QStringView text, const QLocale& region = QLocale());
 
 // A number as plain text: at most 15 significant digits, no grouping, no
 // trailing zeros, the regional decimal separator; an exponent form

@@ -70,6 +70,16 @@ bool NumberStyle::isGroupSeparator(QChar c) const
     return apostrophe(own) && apostrophe(c);
 }
 
+qsizetype NumberStyle::decimalPointAt(QStringView text) const
+{
+    if (!decimalPoint.isEmpty() && text.startsWith(decimalPoint))
+        return decimalPoint.size();
+    // Where the point is ٫ (Arabic-speaking regions), the keypad still types
+    // ".", as Swiss keyboards type a plain apostrophe for ’.
+    const bool dotIsFree = decimalPoint != u"." && groupSeparator != u".";
+    return dotIsFree && text.startsWith(u'.') ? 1 : 0;
+}
+
 QString NumberStyle::grouped(std::string_view digits) const
 {
     const QString local = localDigits(digits);

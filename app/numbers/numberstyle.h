@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 #include <string_view>
 
@@ -28,6 +29,9 @@ struct NumberStyle {
     // The region's separator, or what people type for it: any space for a
     // space-like one, any apostrophe for an apostrophe.
     bool isGroupSeparator(QChar c) const;
+    // The length of the decimal separator that text begins with, 0 for none:
+    // the region's own, or the keyboard's "." where "." means nothing else there.
+    qsizetype decimalPointAt(QStringView text) const;
     // Integer digits with the region's group separators.
     QString grouped(std::string_view asciiDigits) const;
 };

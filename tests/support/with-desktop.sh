@@ -130,9 +130,10 @@ fi
 if [ -n "$cups" ]; then
     chmod 755 "$dir" # the filters run as an unprivileged user
     mkdir -p "$dir/spool/tmp" "$dir/cache" "$dir/state" "$dir/out"
+    # Its administrators are the caller's group, so that a user without root may add the queues.
     printf '%s\n' "ServerRoot $dir" "RequestRoot $dir/spool" "TempDir $dir/spool/tmp" "CacheDir $dir/cache" \
         "StateDir $dir/state" "ErrorLog $dir/cupsd-errors.log" "AccessLog $dir/access.log" "PageLog $dir/page.log" \
-        "Printcap $dir/printcap" "FileDevice Yes" >"$dir/cups-files.conf"
+        "Printcap $dir/printcap" "FileDevice Yes" "SystemGroup $(id -gn)" >"$dir/cups-files.conf"
     printf '%s\n' "Listen $dir/cups.sock" "Browsing No" "WebInterface No" "DefaultAuthType None" \
         "PreserveJobHistory Yes" "<Location />" "Order allow,deny" "Allow all" "</Location>" >"$dir/cupsd.conf"
     start cupsd cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf"

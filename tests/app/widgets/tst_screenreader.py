@@ -15,12 +15,14 @@ PROGRAM = sys.argv.pop(1)
 TOLD = []  # what the bus tells a reader
 pyatspi.Registry.registerEventListener(TOLD.append, "object:")
 
-# Each test runs in an English region, or a Polish one where its name says so, and leaves by these buttons (the
-# last two Qt's own).
+# Each test runs in an English region, or in Polish or Egypt's numbers where its name says so, and leaves by these
+# buttons (the last two Qt's own).
+LEAVE = (("Tillora", "Exit TLR"), ("Please Confirm", "Yes"), ("Please Confirm", "OK"))
 REGIONS = {
-    "en": ({}, (("Tillora", "Exit TLR"), ("Please Confirm", "Yes"), ("Please Confirm", "OK"))),
+    "en": ({}, LEAVE),
     "pl": ({"LANG": "pl_PL.UTF-8", "LC_ALL": "", "LANGUAGE": ""},
            (("Tillora", "Zakończ pracę"), ("Potwierdź", "Tak"), ("Potwierdź", "OK"))),
+    "egypt": ({"LC_NUMERIC": "ar_EG.UTF-8"}, LEAVE),
 }
 
 # Every control the focus reaches: its windows; how many; their names heard; what they are; their text (None: they
@@ -124,7 +126,8 @@ def press(*keys):
 
 class ScreenReader(unittest.TestCase):
     def setUp(self):
-        region, self.leave = REGIONS["pl" if self._testMethodName.endswith("_in_polish") else "en"]
+        place = next((p for p in ("polish", "egypt") if self._testMethodName.endswith("_in_" + p)), "en")
+        region, self.leave = REGIONS[place]
         self.program = subprocess.Popen([PROGRAM], env=dict(os.environ, **region))
 
     # Left as a user leaves it, so that a sanitized build's checks at exit run.
@@ -205,6 +208,19 @@ class ScreenReader(unittest.TestCase):
         self.hears(lambda: heard(self.control("Tillora", "Gotówka do wpłaty"))[2], "1\u00a0495,00")
         self.click("Tillora", "Wpłata do banku")
         self.control("Wpłata do banku", "Banknoty i monety do wpłaty")
+
+    # Figures typed in Arabic-Indic digits, the point the keypad's "." or the region's own, are worked out, in the
+    # till as in the calculators.
+    def test_the_region_s_own_digits_are_read_in_egypt(self):
+        self.click("Tillora", "Start VAT Calculator")
+        for title, box, text in (("Tillora", "Float", "١٢.٥"), ("VAT Calculator", "Current VAT Rate (%)", "٢٠"),
+                                 ("VAT Calculator", "Amount for Calculation", "١٢٣٤٫٥")):
+            self.control(title, box).queryEditableText().setTextContents(text)
+        self.click("VAT Calculator", "Add VAT to Value")
+        total = lambda: [c.name for c in reached_labels("VAT Calculator") if c.name.startswith("Total")]
+        self.hears(total, ["Total : £١٬٢٣٤٫٥٠ + VAT (£٢٤٦٫٩٠) = £١٬٤٨١٫٤٠"])
+        cash = self.control("Tillora", "Cash to Bank")
+        self.hears(lambda: heard(cash)[2], "\u061c-١٢٫٥٠")  # the region's minus, its mark first
 
     # However the rate is chosen, the list is named by it, the one item selected is it, and the change is told as
     # the desktop's lists tell it.
