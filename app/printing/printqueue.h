@@ -12,7 +12,7 @@ namespace tillora {
 
 // How long the print service has to answer, in all, before printing gives
 // up on it. A print server elsewhere that takes the connection and never
-// answers would otherwise hold the window for a minute.
+// answers would otherwise hold the window for a minute or more.
 inline constexpr std::chrono::seconds printServiceWait{2};
 
 // Why the system's print queue of this name would not print a document now,
