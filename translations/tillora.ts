@@ -106,6 +106,14 @@ You can save the document as a PDF file instead, and print it later.</source>
         <source>The printing service of this computer is not running.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No printer is chosen as the default. Printers set up on this computer: %1. Choose one as the default in the desktop&apos;s printer settings, or with the command “lpoptions -d” followed by its name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The print server “%1” did not answer within %2 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>

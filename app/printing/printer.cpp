@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
@@ -36,6 +37,15 @@ RuntimeError printerError(const QString& message)
 {
     return RuntimeError(RuntimeError::Kind::Printer, message);
 }
+
+// Shows that the window waits, for as long as the print service is asked,
+// and no longer, whichever way the asking ends.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    Q_DISABLE_COPY_MOVE(BusyCursor)
+};
 
 class SystemPrinterTarget : public PageTarget {
 public:
@@ -141,9 +151,10 @@ void printDocument(Printer& printer, const QList<PrintLine>& lines)
 
 std::unique_ptr<Printer> PagePrinter::systemPrinter()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    const BusyCursor busy;
+    const auto [info, missing] = defaultPrinter();
     if (info.isNull())
-        throw printerError(missingPrinterReason());
+        throw printerError(missing);
     if (const QString refusal = queueRefusal(info.printerName()); !refusal.isEmpty())
         throw printerError(refusal);
     return std::make_unique<PagePrinter>(std::make_unique<SystemPrinterTarget>(info));

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include <chrono>
+
 namespace tillora::test {
 
 // A window shown and active, so that focus and keys behave as for a user.
@@ -71,6 +73,7 @@ struct SeenBox {
     QString title, text, defaultButton;
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    std::chrono::steady_clock::time_point shown = std::chrono::steady_clock::now();
 };
 
 // Answers the next modal windows in turn: a message box by pressing the

@@ -5,7 +5,9 @@
 #   --wayland          a Wayland compositor (weston, headless) as the display, instead of X;
 #   --print-server     a cupsd on a socket of its own, a queue tillora-<paper> for each paper of
 #                      tests/data/papers.txt (the first the default), each job a PDF in $TILLORA_TEST_JOBS/<queue>;
+#   --no-default-printer  with --print-server, none of the queues the default, unless PRINTER names one;
 #   --no-print-server  a print service that does not run: its socket is not there;
+#   --silent-print-server  a print server elsewhere that takes the connection and never answers;
 #   --small-disks      in a private mount namespace (a user namespace too, without root), an empty 64 KiB
 #                      file system at $TILLORA_TEST_SMALL_DISK to fill, a read-only one at $TILLORA_TEST_READ_ONLY.
 # Each part answers a request before the command starts; one that does not within ten seconds stops the run
@@ -13,13 +15,15 @@
 # here is stopped and reaped on the way out.
 set -eu
 PATH="$PATH:/usr/sbin:/sbin"
-reader="" wayland="" cups="" disks="" seen=""
+reader="" wayland="" cups="" no_default="" disks="" silent="" seen=""
 while [ $# -gt 0 ]; do
     case $1 in
     --screen-reader) reader=1 ;;
     --wayland) wayland=1 ;;
     --print-server) cups=1 ;;
+    --no-default-printer) no_default=1 ;;
     --no-print-server) export TILLORA_TEST_NO_PRINT_SERVICE=1 ;;
+    --silent-print-server) silent=1 ;;
     --small-disks)
         disks=1
         as_root=$([ "$(id -u)" -eq 0 ] || echo --user --map-root-user)
@@ -33,8 +37,8 @@ while [ $# -gt 0 ]; do
     shift
 done
 unset TILLORA_DESKTOP_NAMESPACE
-usage="[--screen-reader] [--wayland] [--[no-]print-server] [--small-disks] command..."
-[ $# -gt 0 ] || { echo "usage: $0 $usage" >&2; exit 2; }
+export TILLORA_TEST_DESKTOP="${seen# }"
+[ $# -gt 0 ] || { echo "usage: $0 [option]... command... (the options at the top of $0)" >&2; exit 2; }
 launcher=/usr/libexec/at-spi-bus-launcher registryd=/usr/libexec/at-spi2-registryd
 for tool in ${reader:+Xvfb xdotool dbus-daemon dbus-send $launcher $registryd} ${wayland:+weston wayland-info} \
     ${cups:+cupsd lpstat lpadmin}; do
@@ -151,8 +155,12 @@ if [ -n "$cups" ]; then
             -e "s/^\*DefaultPaperDimension: .*/*DefaultPaperDimension: $size\n*PaperDimension $size: \"$width $height\"/" \
             /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd >"$dir/$paper.ppd"
         lpadmin -p "tillora-$paper" -E -v "file://$TILLORA_TEST_JOBS/tillora-$paper" -P "$dir/$paper.ppd" 2>/dev/null
-        [ -n "${default:-}" ] || lpadmin -d "${default:=tillora-$paper}"
+        [ -n "${default:-}$no_default" ] || lpadmin -d "${default:=tillora-$paper}"
     done <"$(dirname "$0")/../data/papers.txt"
 fi
 
+# The silent server's socket listens, so the kernel takes connections to it; the command holds it and never reads.
+[ -z "$silent" ] || set -- python3 -c 'import os, socket, sys; s = socket.create_server(("127.0.0.1", 0))
+s.set_inheritable(True); os.environ["CUPS_SERVER"] = "127.0.0.1:%d" % s.getsockname()[1]
+os.execvp(sys.argv[1], sys.argv[1:])' "$@"
 "$@" || { status=$?; [ -z "$cups" ] || tail -n 20 "$dir"/cupsd*.log >&2 2>/dev/null; exit "$status"; }
