@@ -119,9 +119,9 @@ QString unanswered(const Cups& lib)
     QString server = QString::fromUtf8(lib.server());
     if (!server.startsWith(u'/'))
         server += u':' + QString::number(lib.port());
-    return PrintQueue::tr("The print server \u201c%1\u201d did not answer within %2 seconds.")
-        .arg(server)
-        .arg(printServiceWait.count());
+    const int seconds = int(printServiceWait.count());
+    return PrintQueue::tr("The print server \u201c%1\u201d did not answer within %n seconds.", nullptr, seconds)
+        .arg(server);
 }
 
 } // namespace
