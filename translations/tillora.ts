@@ -110,9 +110,11 @@ You can save the document as a PDF file instead, and print it later.</source>
         <source>No printer is chosen as the default. Printers set up on this computer: %1. Choose one as the default in the desktop&apos;s printer settings, or with the command “lpoptions -d” followed by its name.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The print server “%1” did not answer within %2 seconds.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>The print server “%1” did not answer within %n seconds.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -745,6 +747,14 @@ Click &apos;Cancel&apos; to abort the program exit and print off a report.</sour
     </message>
     <message>
         <source>This number makes the over or short too large to calculate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the float</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for usable entries</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -108,6 +108,18 @@ Zamiast tego możesz zapisać dokument jako plik PDF i wydrukować go później.
         <source>The printing service of this computer is not running.</source>
         <translation>Usługa drukowania na tym komputerze nie działa.</translation>
     </message>
+    <message>
+        <source>No printer is chosen as the default. Printers set up on this computer: %1. Choose one as the default in the desktop&apos;s printer settings, or with the command “lpoptions -d” followed by its name.</source>
+        <translation>Żadna drukarka nie jest wybrana jako domyślna. Drukarki skonfigurowane na tym komputerze: %1. Wybierz jedną z nich jako domyślną w ustawieniach drukarek pulpitu albo poleceniem „lpoptions -d” z jej nazwą.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The print server “%1” did not answer within %n seconds.</source>
+        <translation>
+            <numerusform>Serwer wydruku „%1” nie odpowiedział w ciągu %n sekundy.</numerusform>
+            <numerusform>Serwer wydruku „%1” nie odpowiedział w ciągu %n sekund.</numerusform>
+            <numerusform>Serwer wydruku „%1” nie odpowiedział w ciągu %n sekund.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -749,6 +761,14 @@ Kliknij „Anuluj”, aby nie kończyć pracy i wydrukować raport.</translation
     <message>
         <source>This number makes the over or short too large to calculate.</source>
         <translation>Przy tej liczbie różnica jest za duża do obliczenia.</translation>
+    </message>
+    <message>
+        <source>Waiting for the float</source>
+        <translation>Czeka na pogotowie kasowe</translation>
+    </message>
+    <message>
+        <source>Waiting for usable entries</source>
+        <translation>Czeka na poprawne wpisy</translation>
     </message>
 </context>
 <context>
