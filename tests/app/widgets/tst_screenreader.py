@@ -20,7 +20,7 @@ pyatspi.Registry.registerEventListener(TOLD.append, "object:")
 LEAVE = (("Tillora", "Exit TLR"), ("Please Confirm", "Yes"), ("Please Confirm", "OK"))
 REGIONS = {
     "en": ({}, LEAVE),
-    "pl": ({"LANG": "pl_PL.UTF-8", "LC_ALL": "", "LANGUAGE": ""},
+    "polish": ({"LANG": "pl_PL.UTF-8", "LC_ALL": "", "LANGUAGE": ""},
            (("Tillora", "Zakończ pracę"), ("Potwierdź", "Tak"), ("Potwierdź", "OK"))),
     "egypt": ({"LC_NUMERIC": "ar_EG.UTF-8"}, LEAVE),
 }
