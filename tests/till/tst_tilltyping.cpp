@@ -99,6 +99,7 @@ private slots:
         const QString abc = "txtTill_3=abc", notNumber = "txtTill_3: \u201cabc\u201d is not a number.";
         const QString over = "8:200.00 | 0.00 200.00 200.00 12.30 212.30 150.00 12.30 1.50";
         const QString balanced = "| 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00";
+        const QString halfPence = "0:0.01 2:0.01 | 0.02 0.00 0.02 0.00 0.02 0.02 0.00 _";
         const QString short_ = "11:999.70 | 0.00 999.70 999.70 0.00 999.70 999.70 0.00 -0.30";
         rows<Typing>({
             {"nothing typed", {}, "| _ _ _ _ _ _ _ _"},
@@ -108,6 +109,8 @@ private slots:
               "txtChequeAmt_0=25.50", "txtChequeAmt_1=12"},
              "0:0.07 1:0.06 2:0.20 3:1.00 4:1.00 5:3.00 6:12.00 7:8.00 8:15.00 9:50.00 10:40.00 11:50.00 | "
              "25.33 155.00 180.33 37.50 217.83 130.33 37.50 _"},
+            // The totals add the line totals as shown, each rounded to the penny.
+            {"line totals as shown", {"txtFloat=0", "txtTill_0=0.5", "txtTill_2=0.1"}, halfPence},
             {"a count waits for the float", {"txtTill_3=4"}, "| _ _ _ _ _ _ _ _", "", awaited},
             {"float emptied", {"txtFloat=5", "txtFloat="}, "| 0.00 0.00 0.00 0.00 0.00 -5.00 0.00 _", "", awaited},
             {"not a number",
