@@ -46,6 +46,7 @@ private slots:
         rows<Typed>({
             {"blanks around", "en_GB", " \t-50.00 ", -50, ok, -50},
             {"plus, no leading digit", "en_GB", "+.5", 0.5, ok, 0.5},
+            {"no leading digit", "en_GB", ".5", 0.5, ok, 0.5},
             {"exponent", "en_GB", "25E-1", 2.5, ok, 2.5},
             {"parentheses for minus", "en_GB", "(1,000.00)", -1000, ok, 0},
             {"minus sign U+2212", "en_GB", "\u22125", -5, ok, 0},
