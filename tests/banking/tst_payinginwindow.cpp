@@ -49,7 +49,7 @@ private slots:
         const QString inBags = "0 2 0 0 0 40 0 0 0 0 0 200 | 2 × £20 2 × £1";
         const QStringList bags{"txtFloat=10", "txtTill_0=250", "txtTill_4=30", "txtTill_6=45", "txtTill_10=2"};
         const QString first = "Type the float and the counts in the till first.", none = "   ";
-        const QString notWhole = "The count of 2p coins is not a whole number of coins.";
+        const QString notWhole = "The count of £5 notes is not a whole number of notes.";
         const QString unusable = "Correct this box in the till first: Number of 10p coins. “abc” is not a number.";
         rows<Split>({
             {"waits for the float", {"txtTill_3=4"}, false, "|", none, first},
@@ -63,7 +63,7 @@ private slots:
              "0 0 0 0 0 0 0 0 0 0 0 0 |",
              "0.00 0.00 0.00 30.00",
              "The till holds £20.00 less than its float: nothing to bank."},
-            {"a count not whole", {"txtFloat=50", "txtTill_1=2.5"}, false, "|", none, notWhole},
+            {"a count not whole", {"txtFloat=50", "txtTill_8=2.5"}, false, "|", none, notWhole},
             {"a count below zero",
              {"txtFloat=5", "txtTill_11=-1"},
              false,
