@@ -153,6 +153,7 @@ private slots:
                                 "txtChequeAmt_2=0.00", "txtChequeAmt_3=-5", "txtChequeAmt_4=1,000"};
         const QStringList day
             = workedExample + QStringList{"txtFloat=30", "txtTill_5=45", "txtTill_7=12", "txtChequeAmt_1=7.50"};
+        const QStringList longVerdict{"txtFloat=0", "txtTill_11=1e15", "txtExpected=0"};
         const QStringList short_ = workedExample + QStringList{"txtExpected=70"},
                           huge{"txtFloat=0", "txtChequeAmt_0=1e308"};
         rows<Printout>({
@@ -160,6 +161,7 @@ private slots:
             {"nothing typed", "a4", "report-empty-till", {}, 0},
             {"rows reading as zero left out", "a4", "report-zero-rows", zeros, 0},
             {"takings short", "a4", "report-takings-short", short_, 0},
+            {"a verdict cut on screen, whole on paper", "a4", "report-long-verdict", longVerdict, 0},
             {"a cheque of 1e308 on A4", "a4", "report-huge-cheque", huge, 9},
             {"worked example on A5", "a5", "report-worked-example", workedExample, 0},
             {"worked example on an 80 mm roll", "roll80", "report-worked-example", workedExample, 1},
