@@ -36,6 +36,8 @@ SeenBox describe(QWidget* widget)
         for (QAbstractButton* button : box->buttons())
             seen.buttons << button->text();
     }
+    if (auto* files = qobject_cast<QFileDialog*>(widget)) // the file it suggests
+        seen.text = files->selectedFiles().value(0);
     return seen;
 }
 

@@ -70,7 +70,7 @@ QStringList marks(const QWidget& till);
 QStringList printed(const PrintRecord& record);
 
 struct SeenBox {
-    QString title, text, defaultButton;
+    QString title, text, defaultButton; // a file dialog's text: the file it suggests
     QStringList buttons;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     std::chrono::steady_clock::time_point shown = std::chrono::steady_clock::now();

@@ -354,7 +354,8 @@ private slots:
         }
         QCOMPARE(seen[seen.size() - 2].text, "The PDF file “" + path + "” could not be saved: " + row.reason + ".");
         QCOMPARE(seen[seen.size() - 2].defaultButton, "Choose Another Place…");
-        QCOMPARE(seen.back().title, "Save as PDF"); // the other place
+        QCOMPARE(seen.back().title, "Save as PDF"); // the other place, the file just tried first
+        QCOMPARE(seen.back().text, path);
         QCOMPARE(kept.open(QIODevice::ReadOnly) ? kept.readAll() : QByteArray(), row.before);
     }
 
