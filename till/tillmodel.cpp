@@ -180,7 +180,7 @@ TillOutcome workOutTill(const TillEntries& entries, bool figuresShown, const QLo
     if (!readings.faults.empty() || noFloat)
         return {std::nullopt, std::move(readings.faults)};
     WorkingOut workingOut(region);
-    TillFigures figures = workingOut.figures(readings, !entries.expectedTakings.trimmed().isEmpty());
+    TillFigures figures = workingOut.figures(readings, takingsExpected(entries));
     if (const auto& fault = workingOut.fault())
         return {std::nullopt, {*fault}};
     return {std::move(figures), {}};

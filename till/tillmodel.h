@@ -34,6 +34,12 @@ struct TillEntries {
     QString expectedTakings; // what the till roll says was taken; blank: no check
 };
 
+// Whether the takings are to be checked: only once some are typed.
+inline bool takingsExpected(const TillEntries& entries)
+{
+    return !entries.expectedTakings.trimmed().isEmpty();
+}
+
 // The money to bank against the takings expected: more, less, or the same.
 struct TakingsCheck {
     enum class Verdict { Over, Short, Balanced };

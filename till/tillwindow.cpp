@@ -265,7 +265,7 @@ QString TillWindow::verdict(const std::optional<TakingsCheck>& takings) const
 // and reads as current: while the figures wait, so does the check.
 QString TillWindow::waiting(const std::vector<EntryFault>& faults) const
 {
-    if (m_expected.box->text().trimmed().isEmpty())
+    if (!takingsExpected(entries()))
         return {};
     const bool floatOnly = std::all_of(
         faults.begin(), faults.end(), [](const EntryFault& f) { return f.reason == EntryFault::Reason::FloatAwaited; });
