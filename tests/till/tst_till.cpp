@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The till worked as a shopkeeper works it, by keys and pastes: every figure
-// after every keystroke, and the marks on what cannot be used.
+// after every keystroke, the marks on what cannot be used and why, the tool
+// windows it opens, and leaving.
+#include "app/numbers/conversions.h"
 #include "support/rows.h"
 #include "support/support.h"
 #include "till/tillwindow.h"
@@ -8,14 +10,32 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 
 using namespace tillora;
 using namespace tillora::test;
+using Boxes = QMap<int, QString>; // the boxes typed into, by row; the others hold "0"
 
 namespace {
+
+const QString full = QString(entryCapacity - 2, u'0') + "12"; // a box filled to the brim
+
+struct Blaming { // the entries that keep the figures from being worked out
+    const char* name;
+    Boxes counts, cheques;
+    QString floatAmount, expectedTakings;
+    QList<EntryFault> faults;
+    bool figuresShown = false;
+};
+
+struct Leaving {
+    const char* name;
+    QStringList answers; // a button's text, or a key
+    bool ends;
+};
 
 struct Typing {
     const char* name;
@@ -44,7 +64,7 @@ QStringList marked(const QWidget& till)
 
 // What the till's working-out makes of the entries as they stand: the figures
 // every result box must show, none while an entry cannot be used, and the
-// entries to mark. The arithmetic itself is tst_tillmodel's to check.
+// entries to mark. The arithmetic itself is the keystrokes' to check.
 std::pair<std::optional<QStringList>, QSet<QString>> expect(const QStringList& typed, bool figuresShown)
 {
     TillEntries entries{{}, {}, typed[22], typed[23]};
@@ -88,11 +108,59 @@ void edit(QWidget& till, QRandomGenerator& random)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Blaming)
 Q_DECLARE_METATYPE(Typing)
+Q_DECLARE_METATYPE(Leaving)
 
-class TestTillTyping : public QObject {
+class TestTill : public QObject {
     Q_OBJECT
 private slots:
+    void blaming_data()
+    {
+        using enum EntryId::Kind;
+        using enum EntryFault::Reason;
+        using enum TillTotal;
+        rows<Blaming>({
+            // Without a float nothing is worked out; once anything is on show, the float is to blame.
+            {"cheque, no float", {}, {{9, "1"}}, "", "", {{{Float}, FloatAwaited}}},
+            {"takings, no float", {}, {}, "", "12", {{{Float}, FloatAwaited}}},
+            {"float emptied", {}, {}, " ", "", {{{Float}, FloatAwaited}}, true},
+            {"not a number first", {{0, "x"}}, {}, "", "", {{{Count, 0}, NotANumber}, {{Float}, FloatAwaited}}, true},
+            {"box full", {{0, full}}, {}, "0", "", {{{Count, 0}, BoxFull}}},
+            {"beyond a double", {}, {{4, "1e999"}}, "0", "", {{{Cheque, 4}, TooLargeToRead}}},
+            {"takings not a number", {}, {}, "0", "12 pounds", {{{ExpectedTakings}, NotANumber}}},
+            // Beyond a double, the entry with the larger share is blamed.
+            {"line total", {{11, "1e308"}}, {}, "0", "", {{{Count, 11}, LineTotalTooLarge}}},
+            {"change", {{6, "1e308"}, {7, "8e307"}}, {}, "0", "", {{{Count, 7}, TotalTooLarge, Change}}},
+            {"notes", {{10, "8e306"}, {11, "3e306"}}, {}, "0", "", {{{Count, 10}, TotalTooLarge, Notes}}},
+            {"till", {{6, "1.7e308"}, {11, "3e306"}}, {}, "0", "", {{{Count, 6}, TotalTooLarge, Till}}},
+            {"cheques", {}, {{0, "1e308"}, {1, "1.5e308"}}, "0", "", {{{Cheque, 1}, TotalTooLarge, Cheques}}},
+            {"grand", {{11, "3e306"}}, {{0, "1.7e308"}}, "0", "", {{{Cheque, 0}, TotalTooLarge, Grand}}},
+            {"cash to bank", {{6, "1e308"}}, {}, "-1.5e308", "", {{{Float}, TotalTooLarge, CashToBank}}},
+            // A finite sum whose text, to 15 significant digits, is beyond a double.
+            {"unwritable", {}, {{0, "1.7976931348623157e308"}}, "0", "", {{{Cheque, 0}, TotalTooLarge, Cheques}}},
+            // Over / Short beyond a double: the float, or the takings expected, to blame.
+            {"float too", {{6, "1e307"}}, {}, "-1.5e308", "-1e308", {{{Float}, TotalTooLarge, OverShort}}},
+            {"takings too", {{11, "2e306"}}, {}, "0", "-1.7e308", {{{ExpectedTakings}, TotalTooLarge, OverShort}}},
+        });
+    }
+
+    // Figures come whole or not at all: an entry that cannot be used keeps
+    // them all back, and says why.
+    void blaming()
+    {
+        QFETCH(Blaming, row);
+        TillEntries entries{{}, {}, row.floatAmount, row.expectedTakings};
+        entries.counts.fill(QStringLiteral("0"));
+        entries.cheques.fill(QStringLiteral("0"));
+        for (auto it = row.counts.begin(); it != row.counts.end(); ++it)
+            entries.counts[size_t(it.key())] = it.value();
+        for (auto it = row.cheques.begin(); it != row.cheques.end(); ++it)
+            entries.cheques[size_t(it.key())] = it.value();
+        const TillOutcome outcome = workOutTill(entries, row.figuresShown);
+        QCOMPARE(QList<EntryFault>(outcome.faults.begin(), outcome.faults.end()), row.faults);
+        QVERIFY(!outcome.figures);
+    }
     void keystrokes_data()
     {
         const QString awaited = QStringLiteral("txtFloat: The totals are worked out once the float is entered.");
@@ -201,7 +269,70 @@ private slots:
         QVERIFY2(failure.isEmpty(),
                  qPrintable(QStringLiteral("seed %1, edit %2: %3").arg(seed).arg(step).arg(failure)));
     }
+    // Each tool window exists once: its button brings it forward as it was;
+    // closed by its own button, it opens afresh. The unseen "E&xit" does nothing.
+    void toolWindows()
+    {
+        const auto till = shown<TillWindow>();
+        for (const auto& [button, window, box, close] : {std::tuple{"cmdVATCalc", "frmVATCalc", "txtPrice", "cmdClose"},
+                                                         {"cmdMarkup", "frmMarkup", "txtCurrentVat", "cmdClose"},
+                                                         {"Command1", "frmAbout", "", "Command1"},
+                                                         {"cmdPayingIn", "frmPayingIn", "", "cmdClose"}}) {
+            act(till.get(), {button});
+            QCOMPARE(visible(window).size(), 1);
+            QPointer<QWidget> opened = visible(window).front();
+            if (*box)
+                act(opened, {QStringLiteral("%1=12.5").arg(box)});
+            opened->showMinimized();
+            act(till.get(), {button, "cmdQuit"});
+            QCOMPARE(visible(window), QWidgetList{opened});
+            QVERIFY(!opened->isMinimized());
+            if (*box)
+                QCOMPARE(child<QLineEdit>(opened, box)->text(), "12.5");
+            act(opened, {close});
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(opened.isNull());
+        }
+        QVERIFY(till->isVisible());
+    }
+
+    void exit_data()
+    {
+        rows<Leaving>({
+            {"no at first", {"&No"}, false},
+            {"Esc at first", {"Esc"}, false},
+            {"cancelled at last", {"&Yes", "Cancel"}, false},
+            {"closed at last", {"&Yes", "Close"}, false},
+            {"OK at last", {"&Yes", "OK"}, true},
+            {"Enter twice", {"Enter", "Enter"}, true},
+        });
+    }
+
+    // Leaving asks twice, then closes every window, tool windows too.
+    void exit()
+    {
+        QFETCH(Leaving, row);
+        QPointer<TillWindow> till = shown<TillWindow>().release();
+        act(till, {"cmdVATCalc"});
+        QPointer<QWidget> vat = visible("frmVATCalc").value(0);
+        QList<SeenBox> seen;
+        answerBoxes(row.answers, &seen);
+        act(till, {"cmdExit"});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QStringList asked{"Please Confirm|Are you sure you want to exit?|&Yes|4",
+                                "Please Confirm|Click 'OK' if you have printed off a report and wish to exit.\r\n"
+                                "Click 'Cancel' to abort the program exit and print off a report.|OK|1"};
+        QCOMPARE(seen.size(), row.answers.size());
+        for (qsizetype i = 0; i < seen.size(); ++i) // title, text, default button and icon
+            QCOMPARE(QStringList({seen[i].title, seen[i].text, seen[i].defaultButton, QString::number(seen[i].icon)})
+                         .join(u'|'),
+                     asked[i]);
+        QCOMPARE(till.isNull(), row.ends);
+        QCOMPARE(vat.isNull(), row.ends);
+        delete vat;
+        delete till;
+    }
 };
 
-QTEST_MAIN(TestTillTyping)
-#include "tst_tilltyping.moc"
+QTEST_MAIN(TestTill)
+#include "tst_till.moc"
