@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's layers as libraries, each linking the one below. The core
 # links Qt Core alone, so that it runs and is tested without a display, and
-# the fuzz targets build it by itself; no header of a layer above it can
+# the fuzz target builds it by itself; no header of a layer above it can
 # compile there. tests/CMakeLists.txt plants an upward include in each layer.
 add_library(tillora_core STATIC)
 target_link_libraries(tillora_core PUBLIC Qt6::Core)
