@@ -9,7 +9,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace tillora {
 
@@ -17,7 +16,6 @@ namespace tillora {
 struct PrintRecord {
     QList<PrintLine> lines;
     QList<QImage> pictures;
-    std::optional<QPageLayout::Orientation> orientation;
     int documentsEnded = 0;
 };
 
@@ -31,7 +29,7 @@ public:
     // Printers for a print command, each recording into `record`.
     static std::function<std::unique_ptr<Printer>()> into(PrintRecord& record);
 
-    void setOrientation(QPageLayout::Orientation value) override { m_record.orientation = value; }
+    void setOrientation(QPageLayout::Orientation) override { }
     void setEmphasis(bool on) override { m_emphasis = on; }
     void printLine(const QList<PrintItem>& items) override { m_record.lines.push_back({items, m_emphasis}); }
     void printPicture(QWidget& window) override;
