@@ -93,12 +93,13 @@ def matches(row, reading):
     return all(p == v if None in (p, v) else re.fullmatch(p, v) for p, v in zip(row, reading))
 
 
-# A list's items count while it is open.
-def reached(title):
+# The controls of the window that the focus reaches, a list's items while it is open; or its labels.
+def reached(title, labels=False):
     windows = [w for app in pyatspi.Registry.getDesktop(0) if app.name == "Tillora" for w in app if w.name == title]
     focusable = lambda c: {"focusable", "showing"} <= states(c) and "showing" in states(c.parent) \
         and c.getRole() != pyatspi.ROLE_TABLE_CELL  # reached by the arrow keys
-    return [c for w in windows for c in pyatspi.findAllDescendants(w, focusable)]
+    label = lambda c: c.getRole() == pyatspi.ROLE_LABEL
+    return [c for w in windows for c in pyatspi.findAllDescendants(w, label if labels else focusable)]
 
 
 # A cell's name as the program says it now, not as the reader's cache holds it.
@@ -106,11 +107,6 @@ def fresh(table, row, column):
     cell = table.getAccessibleAt(row, column)
     cell.clearCache()
     return cell.name
-
-
-def reached_labels(title):
-    windows = [w for app in pyatspi.Registry.getDesktop(0) if app.name == "Tillora" for w in app if w.name == title]
-    return [c for w in windows for c in pyatspi.findAllDescendants(w, lambda c: c.getRole() == pyatspi.ROLE_LABEL)]
 
 
 # The last of each change told of a list: its selection (its name then), its name, the item selected.
@@ -170,7 +166,7 @@ class ScreenReader(unittest.TestCase):
     # its frame.
     def test_marks_and_cut_figures_are_read_whole(self):
         self.control("Tillora", "Expected")
-        self.assertNotIn("Takings Check", [label.name for label in reached_labels("Tillora")])
+        self.assertNotIn("Takings Check", [label.name for label in reached("Tillora", labels=True)])
         for box, keys, name, *wanted in TYPED:
             self.click("Tillora", box)
             press("ctrl+a", "BackSpace", *keys)  # a key a character
@@ -187,7 +183,7 @@ class ScreenReader(unittest.TestCase):
     def test_paying_in_is_read_as_a_table(self):
         self.click("Tillora", "Paying In")
         table = self.control("Paying In", "Notes and coins to bank").queryTable()
-        status = lambda: [c.name for c in reached_labels("Paying In") if c.name.endswith(".")]
+        status = lambda: [c.name for c in reached("Paying In", labels=True) if c.name.endswith(".")]
         self.hears(status, ["Type the float and the counts in the till first."])
         for box, text in (("Float", "5"), ("Number of £20 notes", "3")):
             self.control("Tillora", box).queryEditableText().setTextContents(text)
@@ -217,7 +213,7 @@ class ScreenReader(unittest.TestCase):
                                  ("VAT Calculator", "Amount for Calculation", "١٢٣٤٫٥")):
             self.control(title, box).queryEditableText().setTextContents(text)
         self.click("VAT Calculator", "Add VAT to Value")
-        total = lambda: [c.name for c in reached_labels("VAT Calculator") if c.name.startswith("Total")]
+        total = lambda: [c.name for c in reached("VAT Calculator", labels=True) if c.name.startswith("Total")]
         self.hears(total, ["Total : £١٬٢٣٤٫٥٠ + VAT (£٢٤٦٫٩٠) = £١٬٤٨١٫٤٠"])
         cash = self.control("Tillora", "Cash to Bank")
         self.hears(lambda: heard(cash)[2], "\u061c-١٢٫٥٠")  # the region's minus, its mark first
