@@ -12,9 +12,6 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace tillora;
 using namespace tillora::test;
 
@@ -27,7 +24,6 @@ const QString smallDisk = qEnvironmentVariable("TILLORA_TEST_SMALL_DISK"); // th
 const QString readOnlyDisk = qEnvironmentVariable("TILLORA_TEST_READ_ONLY");
 const QString failing = QStringLiteral("tillora-a4"); // the queue where printing fails
 const QString offer = "Nothing was printed. %1\n\nYou can save the document as a PDF file instead, and print it later.";
-[[maybe_unused]] const auto sizeLimited = std::signal(SIGXFSZ, SIG_IGN); // a write past it fails, as on a full disk
 
 struct Printout {
     const char* name;
@@ -43,7 +39,6 @@ struct Failure {
     QStringList queue;            // the commands that turn it away and take it back; none: no default printer
     QString why, command, folder; // what it says, what is printed, where the PDF is saved
     qint64 room;                  // what is left free on the small disk
-    rlim_t sizeLimit;             // the largest file the program may write
     QByteArray before;            // the file under the name, if any
     QString reason;               // why the save fails; none: it is saved
 };
@@ -280,23 +275,17 @@ private slots:
         const QString report = "cmdPrintReport", picture = "cmdPrintScreen", missing = smallDisk + "/no/such/folder";
         const QString elsewhere = m_folder.path();
         const QByteArray old = "%PDF-1.4 yesterday's report", no;
-        const rlim_t any = RLIM_INFINITY;
         rows<Failure>({
-            {"stopped queue, report saved", up, stop, stopped, report, elsewhere, 0, any, no, {}},
-            {"refusing queue, picture saved over a file", up, reject, refusing, picture, elsewhere, 0, any, old, {}},
-            {"queues without a default, report saved", up, none, noDefault, report, elsewhere, 0, any, no, {}},
-            {"silent print server, picture saved", silent, none, unanswered, picture, elsewhere, 0, any, no, {}},
-            {"no print service, report saved over a file", down, none, off, report, elsewhere, 0, any, old, {}},
-            {"no print service, picture saved", down, none, off, picture, elsewhere, 0, any, no, {}},
-            {"report onto a full disk", down, none, off, report, smallDisk, 0, any, no, full},
-            {"report onto a full disk over a file", down, none, off, report, smallDisk, 0, any, old, full},
-            {"picture onto a full disk", down, none, off, picture, smallDisk, 0, any, no, full},
-            {"report onto a nearly full disk over a file", down, none, off, report, smallDisk, 8192, any, old, full},
-            {"report past the file size limit", down, none, off, report, smallDisk, 32768, rlim_t(8192), old,
-             "File too large"},
-            {"report into a missing folder", down, none, off, report, missing, 0, any, no, "No such file or directory"},
-            {"report onto a read-only disk", down, none, off, report, readOnlyDisk, 0, any, no,
-             "Read-only file system"},
+            {"stopped queue, report saved", up, stop, stopped, report, elsewhere, 0, no, {}},
+            {"refusing queue, picture saved over a file", up, reject, refusing, picture, elsewhere, 0, old, {}},
+            {"queues without a default, report saved", up, none, noDefault, report, elsewhere, 0, no, {}},
+            {"silent print server, picture saved", silent, none, unanswered, picture, elsewhere, 0, no, {}},
+            {"no print service, report saved over a file", down, none, off, report, elsewhere, 0, old, {}},
+            {"no print service, picture saved", down, none, off, picture, elsewhere, 0, no, {}},
+            {"report onto a full disk", down, none, off, report, smallDisk, 0, no, full},
+            {"report onto a nearly full disk over a file", down, none, off, report, smallDisk, 8192, old, full},
+            {"report into a missing folder", down, none, off, report, missing, 0, no, "No such file or directory"},
+            {"report onto a read-only disk", down, none, off, report, readOnlyDisk, 0, no, "Read-only file system"},
         });
     }
 
@@ -327,14 +316,9 @@ private slots:
             + (row.reason.isEmpty() ? QStringList{"OK"} : QStringList{"Choose Another Place…", "Close"});
         QList<SeenBox> seen;
         answerBoxes(answers, &seen);
-        rlimit usual{};
-        getrlimit(RLIMIT_FSIZE, &usual);
-        const rlimit limited{std::min(row.sizeLimit, usual.rlim_max), usual.rlim_max};
         QProcess::execute(row.queue.value(0, "true"), {failing});
-        setrlimit(RLIMIT_FSIZE, &limited);
         const auto pressed = std::chrono::steady_clock::now();
         act(till.get(), {row.command});
-        setrlimit(RLIMIT_FSIZE, &usual);
         QProcess::execute(row.queue.value(1, "true"), {failing});
         QCOMPARE(completedJobs(failing), done);
         QCOMPARE(seen.size(), answers.size());
