@@ -4,8 +4,7 @@
 #   --screen-reader    an X display, a session D-Bus, and the accessibility bus (AT-SPI) with its registry;
 #   --wayland          a Wayland compositor (weston, headless) as the display, instead of X;
 #   --print-server     a cupsd on a socket of its own, a queue tillora-<paper> for each paper of
-#                      tests/data/papers.txt (the first the default), each job a PDF in $TILLORA_TEST_JOBS/<queue>;
-#   --no-default-printer  with --print-server, none of the queues the default, unless PRINTER names one;
+#                      tests/data/papers.txt (none the default), each job a PDF in $TILLORA_TEST_JOBS/<queue>;
 #   --no-print-server  a print service that does not run: its socket is not there;
 #   --silent-print-server  a print server elsewhere that takes the connection and never answers;
 #   --small-disks      in a private mount namespace (a user namespace too, without root), an empty 64 KiB
@@ -15,13 +14,12 @@
 # here is stopped and reaped on the way out.
 set -eu
 PATH="$PATH:/usr/sbin:/sbin"
-reader="" wayland="" cups="" no_default="" disks="" silent="" seen=""
+reader="" wayland="" cups="" disks="" silent="" seen=""
 while [ $# -gt 0 ]; do
     case $1 in
     --screen-reader) reader=1 ;;
     --wayland) wayland=1 ;;
     --print-server) cups=1 ;;
-    --no-default-printer) no_default=1 ;;
     --no-print-server) export TILLORA_TEST_NO_PRINT_SERVICE=1 ;;
     --silent-print-server) silent=1 ;;
     --small-disks)
@@ -155,7 +153,6 @@ if [ -n "$cups" ]; then
             -e "s/^\*DefaultPaperDimension: .*/*DefaultPaperDimension: $size\n*PaperDimension $size: \"$width $height\"/" \
             /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd >"$dir/$paper.ppd"
         lpadmin -p "tillora-$paper" -E -v "file://$TILLORA_TEST_JOBS/tillora-$paper" -P "$dir/$paper.ppd" 2>/dev/null
-        [ -n "${default:-}$no_default" ] || lpadmin -d "${default:=tillora-$paper}"
     done <"$(dirname "$0")/../data/papers.txt"
 fi
 

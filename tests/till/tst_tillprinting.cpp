@@ -269,7 +269,7 @@ private slots:
               "“tillora-a4”, “tillora-a5”, “tillora-label”, “tillora-letter”, “tillora-roll58” and "
               "“tillora-roll80”. Choose one as the default in the desktop's printer settings, or "
               "with the command “lpoptions -d” followed by its name.";
-        const QString up = "--print-server --no-default-printer", down = "--no-print-server --small-disks";
+        const QString up = "--print-server", down = "--no-print-server --small-disks";
         const QString silent = "--silent-print-server", server = qEnvironmentVariable("CUPS_SERVER");
         const QString unanswered = "The print server “" + server + "” did not answer within 2 seconds.";
         const QString report = "cmdPrintReport", picture = "cmdPrintScreen", missing = smallDisk + "/no/such/folder";
