@@ -173,6 +173,7 @@ private slots:
         const QStringList bags{"txtFloat=10", "txtTill_0=250", "txtTill_4=30", "txtTill_6=45", "txtTill_10=2"};
         const QString first = "Type the float and the counts in the till first.", none = "   ";
         const QString notWhole = "The count of £5 notes is not a whole number of notes.";
+        const QString negative = "The count of £50 notes is below zero.";
         const QString unusable = "Correct this box in the till first: Number of 10p coins. “abc” is not a number.";
         rows<Shown>({
             {"waits for the float", {"txtTill_3=4"}, false, "|", none, first},
@@ -187,12 +188,7 @@ private slots:
              "0.00 0.00 0.00 30.00",
              "The till holds £20.00 less than its float: nothing to bank."},
             {"a count not whole", {"txtFloat=50", "txtTill_8=2.5"}, false, "|", none, notWhole},
-            {"a count below zero",
-             {"txtFloat=5", "txtTill_11=-1"},
-             false,
-             "|",
-             none,
-             "The count of £50 notes is below zero."},
+            {"a count below zero", {"txtFloat=5", "txtTill_11=-1"}, false, "|", none, negative},
             {"an unusable entry", {"txtFloat=50", "txtTill_3=abc"}, false, "|", none, unusable},
         });
     }
