@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QPageLayout>
+#include <QWidget>
 
 #include <functional>
 #include <memory>
@@ -27,12 +28,15 @@ public:
     {
     }
     // Printers for a print command, each recording into `record`.
-    static std::function<std::unique_ptr<Printer>()> into(PrintRecord& record);
+    static std::function<std::unique_ptr<Printer>()> into(PrintRecord& record)
+    {
+        return [&record] { return std::make_unique<RecordingPrinter>(record); };
+    }
 
     void setOrientation(QPageLayout::Orientation) override { }
     void setEmphasis(bool on) override { m_emphasis = on; }
     void printLine(const QList<PrintItem>& items) override { m_record.lines.push_back({items, m_emphasis}); }
-    void printPicture(QWidget& window) override;
+    void printPicture(QWidget& window) override { m_record.pictures.push_back(window.grab().toImage()); }
     void endDocument() override { ++m_record.documentsEnded; }
 
 private:
