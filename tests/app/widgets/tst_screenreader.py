@@ -66,6 +66,7 @@ TYPED = [
 # The markup rate chosen in turn by keys on the closed list, or by a click on an item of the open list.
 RATES = [
     ("click", "45"),
+    ("End", "95"),
     ("Home", "Select One"),
     ("Down", "5"),
     ("3", "30"),
